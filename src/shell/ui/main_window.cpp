@@ -1,0 +1,134 @@
+#include "shell/ui/main_window.h"
+
+#include "foundation/beall.h"
+#include "foundation/clock.h"
+#include "foundation/config.h"
+#include "foundation/locations.h"
+#include "foundation/prompt.h"
+#include "shell/archive.h"
+#include "shell/startup.h"
+#include "shell/ui/startup_hooks.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+namespace kalmira {
+
+Tfrm_Main::Tfrm_Main(QWidget *parent) : QMainWindow(parent), m_mdi(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("frm_Main"));
+    setWindowTitle(applicationTitle());
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(m_mdi);
+    buildStatusBar();
+    FormCreate();
+}
+
+Tfrm_Main::~Tfrm_Main() = default;
+
+void Tfrm_Main::buildStatusBar()
+{
+    static const int widths[] = {120, 0, 160};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        if (widths[i] > 0)
+            m_panels[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(m_panels[i], widths[i] > 0 ? 0 : 1);
+    }
+}
+
+void Tfrm_Main::FormCreate()
+{
+    chooseIniBesideProgram(locations());
+    LoadIni();
+    try {
+        openBooks(m_db);
+    } catch (const Error &error) {
+        // The window still opens, without rights; commands report their own failures.
+        ErrorBox(error.text());
+        return;
+    }
+    m_presence.place(m_db.folder());
+    if (!Beall.vanbelep) {
+        Beall.rendszergazda = true;
+        Beall.torzsszerkeszt = true;
+        return;
+    }
+    try {
+        m_admitted = ShowLogin(this, m_db);
+    } catch (const Error &error) {
+        HibaBox(QStringLiteral("Ismeretlen hiba, indítsa újra a programot.\r\n") + error.text());
+        m_admitted = false;
+    }
+}
+
+void Tfrm_Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void Tfrm_Main::FormShow()
+{
+    QFont larger = font();
+    larger.setPointSize(Beall.BetuMeret);
+    setFont(larger);
+    if (Beall.TeljesKep) {
+        const QRect work = screen()->availableGeometry();
+        setGeometry(0, 0, work.right() + 1, work.bottom() + 1);
+    } else {
+        setGeometry(Beall.Bal, Beall.Felul, Beall.Szeles, Beall.Magas);
+    }
+    ShowSplash(this);
+}
+
+bool Tfrm_Main::FormClose()
+{
+    if (archiveReminderDue(Clock::today(), Beall.MentesDatum)
+        && KerdesBox(QStringLiteral("Az adatbázis több mint 5 napja nem lett archiválva. Archiváljam most?"),
+                     QStringLiteral("Kérdés"))
+        && archiveDatabase(m_db) == ArchiveOutcome::NoFolder)
+        return false;
+    const QRect bounds = geometry();
+    SaveIni(bounds.left(), bounds.top(), bounds.height(), bounds.width());
+    m_presence.remove();
+    m_db.close();
+    return true;
+}
+
+void Tfrm_Main::closeEvent(QCloseEvent *event)
+{
+    if (!m_admitted || FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Tfrm_Main::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        DisplayHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void Tfrm_Main::DisplayHint(const QString &hint)
+{
+    m_panels[1]->setText(hint);
+}
+
+QString Tfrm_Main::hintText() const
+{
+    return m_panels[1]->text();
+}
+
+} // namespace kalmira

@@ -1,0 +1,41 @@
+#include "support/test_env.h"
+
+#include "foundation/beall.h"
+#include "foundation/clock.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace kalmira::test {
+
+TestEnv::TestEnv(QDate today)
+{
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    Clock::setFixed(today);
+    Beall = TBeall{};
+    QDir().mkpath(path(QStringLiteral("program")));
+    QDir().mkpath(path(QStringLiteral("base")));
+    locations() = Locations{path(QStringLiteral("program")), path(QStringLiteral("base")),
+                            path(QStringLiteral("base/Kalmira.ini"))};
+}
+
+TestEnv::~TestEnv()
+{
+    Clock::reset();
+    Beall = TBeall{};
+    locations() = Locations{};
+}
+
+QString TestEnv::path(const QString &relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
+}
+
+QString TestEnv::dataFolder() const
+{
+    const QString folder = locations().dataFolder();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace kalmira::test
