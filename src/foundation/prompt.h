@@ -20,12 +20,11 @@ enum class Ask {
     SaveFile,  // save-file dialog: answer QString path
     OpenFile,  // open-file dialog: answer QString path
     Folder,    // folder chooser: answer QString path
-    Str,       // string input dialog: answer QString
-    Idoszak,   // period code: answer QString "yyyymm"
-    IdoszakTartomany, // period range: answer QStringList {from, to}
-    Negyedev,  // quarter code: answer QString "yyyyq"
-    Datum,     // date: answer QDate
-    Szam,      // number: answer double
+    Str,       // InputStr: answer QString as the mask gives it
+    Idoszak,   // InputIdoszak, a period range: answer QStringList {from, to}
+    Negyedev,  // InputNegyedev: answer QString "yyyyq"
+    Datum,     // InputDatum: answer QDate
+    Szam,      // InputSzam: answer double
 };
 
 struct Question
@@ -34,7 +33,7 @@ struct Question
     QString caption;
     QString text;       // message or prompt
     QVariant value;     // starting value of an input
-    QVariantMap extra;  // kind-specific: "mask", "filter", "suffix", "folder"
+    QVariantMap extra;  // kind-specific: "mask", "filter", "suffix"
 };
 
 class Prompt
