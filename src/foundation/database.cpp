@@ -133,7 +133,9 @@ QVariant Database::scalar(const QString &sql, const QVariantMap &params)
 
 QStringList Database::tableNames() const
 {
-    return connection().tables(QSql::Tables);
+    QStringList names = connection().tables(QSql::Tables);
+    names.removeIf([](const QString &name) { return name.startsWith(QLatin1String("sqlite_")); });
+    return names;
 }
 
 QStringList Database::fieldNames(const QString &table) const

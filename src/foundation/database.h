@@ -41,6 +41,7 @@ public:
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 
+    // The books' tables, without SQLite's own (sqlite_sequence).
     QStringList tableNames() const;
     QStringList fieldNames(const QString &table) const;
 
