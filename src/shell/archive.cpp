@@ -37,9 +37,10 @@ void snapshotDatabase(Database &db, const QString &target)
     sqlite3_backup *backup = sqlite3_backup_init(copy, "main", db.handle(), "main");
     if (!backup)
         throw Error(QString::fromUtf8(sqlite3_errmsg(copy)));
-    sqlite3_backup_step(backup, -1);
-    if (sqlite3_backup_finish(backup) != SQLITE_OK)
-        throw Error(QString::fromUtf8(sqlite3_errmsg(copy)));
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE)
+        throw Error(QString::fromUtf8(sqlite3_errstr(stepped)));
 }
 
 class ZipWriter
