@@ -12,6 +12,8 @@
 #include <zip.h>
 
 using namespace kalmira;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 
@@ -35,13 +37,6 @@ QMap<QString, QByteArray> readZip(const QString &path)
     return entries;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 } // namespace
 

@@ -20,18 +20,9 @@
 #include <QTimer>
 
 using namespace kalmira;
+using test::readFile;
+using test::writeFile;
 
-namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-} // namespace
 
 class TestStartup : public QObject
 {

@@ -4,6 +4,8 @@
 #include "foundation/clock.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace kalmira::test {
@@ -36,6 +38,20 @@ QString TestEnv::dataFolder() const
     const QString folder = locations().dataFolder();
     QDir().mkpath(folder);
     return folder;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace kalmira::test

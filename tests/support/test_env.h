@@ -23,4 +23,9 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Writes a file, making its folder; the whole content at once.
+void writeFile(const QString &path, const QByteArray &content);
+// The file's bytes, empty when it cannot be read.
+QByteArray readFile(const QString &path);
+
 } // namespace kalmira::test
