@@ -128,7 +128,6 @@ QPushButton *Tfrm_Beallit::browseButton(QLineEdit *field, const char *name)
 {
     auto *button = new QPushButton(QStringLiteral("..."), field->parentWidget());
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(button, &QPushButton::clicked, this, [field] {
         const QVariant chosen = prompt().ask(

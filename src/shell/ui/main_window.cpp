@@ -36,7 +36,12 @@ Tfrm_Main::Tfrm_Main(QWidget *parent) : QMainWindow(parent), m_mdi(new QMdiArea(
     FormCreate();
 }
 
-Tfrm_Main::~Tfrm_Main() = default;
+Tfrm_Main::~Tfrm_Main()
+{
+    // The child windows go with the area; their news must not reach a
+    // window that is being taken apart.
+    disconnect(m_children, nullptr, this, nullptr);
+}
 
 void Tfrm_Main::buildStatusBar()
 {

@@ -1,5 +1,8 @@
 #include "shell/ui/masked_edit.h"
 
+#include <QFocusEvent>
+#include <QTimer>
+
 namespace kalmira {
 
 MaskedEdit::MaskedEdit(QWidget *parent) : QLineEdit(parent) {}
@@ -25,6 +28,13 @@ bool MaskedEdit::isComplete(bool allowEmpty) const
     if (allowEmpty && value().isEmpty())
         return true;
     return hasAcceptableInput();
+}
+
+void MaskedEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason)
+        QTimer::singleShot(0, this, [this] { selectAll(); });
 }
 
 } // namespace kalmira

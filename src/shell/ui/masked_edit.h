@@ -21,6 +21,11 @@ public:
     // wholly empty counts as complete only when allowEmpty is set.
     bool isComplete(bool allowEmpty = false) const;
 
+protected:
+    // Entered from the keyboard or on opening, the whole text is selected so
+    // that typing replaces it from the first position.
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     EditMask m_mask;
 };

@@ -17,17 +17,17 @@ const char *const kWindowEntryProperty = "kalmiraWindowEntry";
 
 } // namespace
 
-MdiChildren::MdiChildren(QMdiArea *area) : QObject(area), m_area(area)
+MdiChildren::MdiChildren(QMdiArea *area) : QObject(area), m_area(area), m_viewport(area->viewport())
 {
     connect(area, &QMdiArea::subWindowActivated, this, &MdiChildren::changed);
     // Opening and closing show up as children of the viewport; the list is
     // settled only after the event, so the news goes out from the event loop.
-    area->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool MdiChildren::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_area->viewport() &&
+    if (watched == m_viewport &&
         (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
         QTimer::singleShot(0, this, &MdiChildren::changed);
     return QObject::eventFilter(watched, event);
@@ -173,7 +173,7 @@ void MdiChildren::fillWindowList(QMenu *menu)
             menu->removeAction(entry);
             entry->deleteLater();
         }
-    QMdiSubWindow *active = m_area->activeSubWindow();
+    QMdiSubWindow *active = m_area->currentSubWindow(); // also while a dialog is over the window
     for (QMdiSubWindow *sub : m_area->subWindowList()) {
         auto *entry = new QAction(sub->windowTitle(), menu);
         entry->setProperty(kWindowEntryProperty, true);

@@ -86,6 +86,7 @@ private:
     QList<QMdiSubWindow *> arrangeable() const;
 
     QMdiArea *m_area;
+    QWidget *m_viewport; // kept: it is asked about while the area is taken apart
     struct Registration
     {
         Factory factory;
