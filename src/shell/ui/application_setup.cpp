@@ -1,6 +1,7 @@
 #include "shell/ui/application_setup.h"
 
 #include "foundation/prompt.h"
+#include "shell/ui/icons.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,6 +23,7 @@ void setUpApplication(QApplication &app, const char *title)
     applicationTitle() = QString::fromUtf8(title);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationDisplayName(applicationTitle());
+    loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalmira.png")));
 
     QPalette hints = QToolTip::palette();

@@ -7,14 +7,20 @@
 #include "foundation/prompt.h"
 #include "shell/archive.h"
 #include "shell/startup.h"
+#include "shell/ui/main_actions.h"
+#include "shell/ui/mdi_children.h"
 #include "shell/ui/startup_hooks.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolBar>
 
 namespace kalmira {
 
@@ -24,21 +30,75 @@ Tfrm_Main::Tfrm_Main(QWidget *parent) : QMainWindow(parent), m_mdi(new QMdiArea(
     setWindowTitle(applicationTitle());
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
+    buildCommands();
     buildStatusBar();
+    wireCommands(*this);
     FormCreate();
 }
 
-Tfrm_Main::~Tfrm_Main() = default;
+Tfrm_Main::~Tfrm_Main()
+{
+    // The child windows go with the area; their news must not reach a
+    // window that is being taken apart.
+    disconnect(m_children, nullptr, this, nullptr);
+}
 
 void Tfrm_Main::buildStatusBar()
 {
-    static const int widths[] = {120, 0, 160};
+    // 75, 200 and 50 pixels; the hint panel takes what is left over.
+    static const int widths[] = {75, 200, 50};
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(this);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        if (widths[i] > 0)
-            m_panels[i]->setMinimumWidth(widths[i]);
-        statusBar()->addWidget(m_panels[i], widths[i] > 0 ? 0 : 1);
+        m_panels[i]->setMinimumWidth(widths[i]);
+        if (i != 1)
+            m_panels[i]->setMaximumWidth(widths[i]);
+        statusBar()->addWidget(m_panels[i], i == 1 ? 1 : 0);
+    }
+}
+
+void Tfrm_Main::buildCommands()
+{
+    m_actions = new MainActions(this);
+    m_children = new MdiChildren(m_mdi);
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_windowMenu = m_actions->fillMenuBar(menuBar());
+    auto *toolBar = addToolBar(QStringLiteral("Eszköztár"));
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar->setMovable(false);
+    toolBar->toggleViewAction()->setEnabled(false); // no context menu to hide it
+    m_actions->fillToolBar(toolBar);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    connect(m_children, &MdiChildren::changed, this, &Tfrm_Main::childWindowsChanged);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &Tfrm_Main::childWindowsChanged);
+    childWindowsChanged();
+    connectCommands();
+}
+
+QAction *Tfrm_Main::command(const QString &name) const
+{
+    return m_actions->action(name);
+}
+
+// The arrangement commands need a child window; the window list follows the children.
+void Tfrm_Main::childWindowsChanged()
+{
+    const bool any = !m_mdi->subWindowList().isEmpty();
+    for (const char *name : {"WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1"})
+        command(QString::fromLatin1(name))->setEnabled(any);
+    m_children->fillWindowList(m_windowMenu);
+}
+
+void Tfrm_Main::applyFontSize()
+{
+    QFont sized = font();
+    sized.setPointSize(Beall.BetuMeret);
+    setFont(sized);
+    for (QWidget *ledger : m_children->ledgerWindows()) {
+        QFont own = ledger->font();
+        own.setPointSize(Beall.BetuMeret);
+        ledger->setFont(own);
     }
 }
 
@@ -78,9 +138,7 @@ void Tfrm_Main::showEvent(QShowEvent *event)
 
 void Tfrm_Main::FormShow()
 {
-    QFont larger = font();
-    larger.setPointSize(Beall.BetuMeret);
-    setFont(larger);
+    applyFontSize();
     if (Beall.TeljesKep) {
         const QRect work = screen()->availableGeometry();
         setGeometry(0, 0, work.right() + 1, work.bottom() + 1);

@@ -1,5 +1,10 @@
 #include "shell/ui/widget_prompt.h"
 
+#include "ledgers/ui/datumbe_dialog.h"
+#include "ledgers/ui/idoszak_dialog.h"
+#include "ledgers/ui/inp_str_dialog.h"
+#include "ledgers/ui/inp_szam_dialog.h"
+#include "ledgers/ui/negyedev_dialog.h"
 #include "shell/ui/input_maszk_dialog.h"
 
 #include <QApplication>
@@ -81,6 +86,11 @@ WidgetPrompt::WidgetPrompt()
     setHandler(Ask::SaveFile, saveFile);
     setHandler(Ask::OpenFile, openFile);
     setHandler(Ask::Folder, folder);
+    setHandler(Ask::Str, [](const Question &q) { return Tfrm_InpStr::ask(q, owner()); });
+    setHandler(Ask::Idoszak, [](const Question &q) { return Tfrm_Idoszak::ask(q, owner()); });
+    setHandler(Ask::Negyedev, [](const Question &q) { return Tfrm_Negyedev::ask(q, owner()); });
+    setHandler(Ask::Datum, [](const Question &q) { return Tfrm_Datumbe::ask(q, owner()); });
+    setHandler(Ask::Szam, [](const Question &q) { return Tfrm_Inp::ask(q, owner()); });
 }
 
 void WidgetPrompt::setHandler(Ask kind, Handler handler)
