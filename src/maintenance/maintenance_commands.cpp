@@ -120,6 +120,7 @@ void Karbantartas(Database &db, const QString &pathText, MaintenanceProgress &pr
                 HibaBox(QStringLiteral("Ismeretlen hiba: ") + table->name + kCrLf + *failure);
         }
         lock.commit();
+        progress.setStatus(QStringLiteral("Adatbázis tömörítése"));
         db.exec(QStringLiteral("VACUUM"));
     }
     db.close();
