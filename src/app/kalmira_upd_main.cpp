@@ -8,12 +8,8 @@
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(kalmira); // the icon lives in a static library
     QApplication app(argc, argv);
     kalmira::setUpApplication(app, "Kalmira - adatbázis karbantartás");
-    // The title names the program where the system lists it; window captions
-    // stay exactly as each window sets them.
-    QGuiApplication::setApplicationDisplayName(QString());
     kalmira::locations() = kalmira::resolveLocations(QCoreApplication::applicationDirPath());
     kalmira::WidgetPrompt prompt;
     kalmira::setPrompt(&prompt);

@@ -22,7 +22,6 @@ void setUpApplication(QApplication &app, const char *title)
 
     applicationTitle() = QString::fromUtf8(title);
     QApplication::setApplicationName(applicationTitle());
-    QApplication::setApplicationDisplayName(applicationTitle());
     loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalmira.png")));
 
