@@ -252,8 +252,7 @@ QVariant PagedTableModel::data(const QModelIndex &index, int role) const
         return value(index.row(), field->name);
     case Qt::TextAlignmentRole: {
         const bool number = field->kind != schema::Kind::Alpha && field->kind != schema::Kind::Date;
-        return QVariant::fromValue(Qt::Alignment(number ? Qt::AlignRight : Qt::AlignLeft) |
-                                   Qt::AlignVCenter);
+        return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     default:
         return {};
@@ -264,9 +263,11 @@ QVariant PagedTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return {};
+    const ModelColumn &column = m_columns[section];
+    if (role == Qt::TextAlignmentRole && column.titleAlignment)
+        return int(column.titleAlignment);
     if (role != Qt::DisplayRole)
         return {};
-    const ModelColumn &column = m_columns[section];
     if (!column.title.isEmpty())
         return column.title;
     const schema::Field *field = m_table.field(column.field);

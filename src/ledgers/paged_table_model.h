@@ -19,6 +19,7 @@ struct ModelColumn
 {
     QString field;
     QString title;
+    Qt::Alignment titleAlignment = {}; // empty: the grid's own
 };
 
 // A read-only view of one ledger table that never holds the whole table:
