@@ -148,12 +148,19 @@ private Q_SLOTS:
 
     void columnWidthsFollowTheWindow()
     {
-        const auto check = [this] {
-            const int width = window->grid()->width();
-            QCOMPARE(window->grid()->columnWidth(Tfrm_Bevetel::Zar), 25);
-            QCOMPARE(window->grid()->columnWidth(Tfrm_Bevetel::Fiz), 25);
-            QCOMPARE(window->grid()->columnWidth(Tfrm_Bevetel::Sorszam), int((width - 83) * 0.06));
-            QCOMPARE(window->grid()->columnWidth(Tfrm_Bevetel::Leiras), int((width - 83) * 0.12));
+        const QList<double> fractions{0.06, 0.11, 0.11, 0.12, 0.10, 0.10, 0.10, 0.10, 0.10, 0.09};
+        const auto check = [&] {
+            const LedgerGrid *grid = window->grid();
+            QCOMPARE(grid->columnWidth(Tfrm_Bevetel::Zar), 25);
+            QCOMPARE(grid->columnWidth(Tfrm_Bevetel::Fiz), 25);
+            // A share, but never narrower than the column's title.
+            for (int i = 0; i < fractions.size(); ++i) {
+                const int column = Tfrm_Bevetel::Sorszam + i;
+                QCOMPARE(grid->columnWidth(column),
+                         std::max(int((grid->width() - 83) * fractions[i]),
+                                  grid->horizontalHeader()->sectionSizeHint(column)));
+            }
+            QCOMPARE(grid->columnWidth(Tfrm_Bevetel::Leiras), int((grid->width() - 83) * 0.12));
         };
         check();
         mdi->subWindowList().first()->resize(700, 300);

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -86,8 +87,12 @@ private Q_SLOTS:
         QCOMPARE(titles, (QStringList{u"kiadás"_s, u"dátum"_s, u"bizonylat"_s, u"leírás"_s,
                                       u"összeg"_s, u"megjegyzés"_s}));
         const int width = window->grid()->width();
-        QCOMPARE(window->grid()->columnWidth(Tfrm_Kiadas::Sorszam), int((width - 33) * 0.05));
         QCOMPARE(window->grid()->columnWidth(Tfrm_Kiadas::Leiras), int((width - 33) * 0.22));
+        // Its share of a narrow window would cut the number column's title.
+        const QHeaderView *header = window->grid()->horizontalHeader();
+        QVERIFY(int((width - 33) * 0.05) < header->sectionSizeHint(Tfrm_Kiadas::Sorszam));
+        QCOMPARE(window->grid()->columnWidth(Tfrm_Kiadas::Sorszam),
+                 header->sectionSizeHint(Tfrm_Kiadas::Sorszam));
     }
 
     void newExpenseInAClosedIncomeQuarterIsPostedAtOnce()

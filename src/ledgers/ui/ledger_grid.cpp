@@ -58,9 +58,42 @@ QSize LedgerCellDelegate::sizeHint(const QStyleOptionViewItem &option,
     return size;
 }
 
+namespace {
+
+// The row indicator: a title-less margin with a small triangle at the current row.
+class RowIndicator final : public QHeaderView
+{
+public:
+    explicit RowIndicator(QWidget *parent) : QHeaderView(Qt::Vertical, parent) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        // The style may leave the painter clipped to nothing after a section.
+        painter->save();
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
+        const auto *view = static_cast<const QTableView *>(parentWidget());
+        if (view->currentIndex().row() != logicalIndex)
+            return;
+        const QPointF centre = QRectF(rect).center();
+        const QPointF triangle[3] = {centre + QPointF(-2.5, -4), centre + QPointF(2.5, 0),
+                                     centre + QPointF(-2.5, 4)};
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().color(QPalette::WindowText));
+        painter->drawPolygon(triangle, 3);
+        painter->restore();
+    }
+};
+
+} // namespace
+
 LedgerGrid::LedgerGrid(QWidget *parent)
     : QTableView(parent), m_delegate(new LedgerCellDelegate(this))
 {
+    setVerticalHeader(new RowIndicator(this));
     setItemDelegate(m_delegate);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -74,10 +107,9 @@ LedgerGrid::LedgerGrid(QWidget *parent)
     horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setMinimumSectionSize(8); // the picture columns are 25 pixels
-    // The row indicator: a narrow title-less margin that marks the current row.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    verticalHeader()->setFixedWidth(12);
+    verticalHeader()->setFixedWidth(11);
     verticalHeader()->setHighlightSections(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &LedgerGrid::titleClicked);
 }
@@ -95,14 +127,19 @@ void LedgerGrid::setWidthRule(const QList<Width> &widths, int base)
     applyWidthRule();
 }
 
+// A share of the width never makes a column narrower than its title, so a
+// narrow window still shows "kiadás" and "00001" whole.
 void LedgerGrid::applyWidthRule()
 {
     for (int column = 0; column < m_widths.size(); ++column) {
         const Width &rule = m_widths[column];
-        const int width = rule.pixels > 0
-                              ? rule.pixels
-                              : int(std::trunc((this->width() - m_base) * rule.fraction));
-        setColumnWidth(column, std::max(width, 0));
+        if (rule.pixels > 0) {
+            setColumnWidth(column, rule.pixels);
+            continue;
+        }
+        const int share = int(std::trunc((width() - m_base) * rule.fraction));
+        const int title = model() ? horizontalHeader()->sectionSizeHint(column) : 0;
+        setColumnWidth(column, std::max(share, title));
     }
 }
 
@@ -117,6 +154,12 @@ void LedgerGrid::showEvent(QShowEvent *event)
     QTableView::showEvent(event);
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 6, 18));
     applyWidthRule();
+}
+
+void LedgerGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    verticalHeader()->viewport()->update();
 }
 
 void LedgerGrid::mouseDoubleClickEvent(QMouseEvent *event)

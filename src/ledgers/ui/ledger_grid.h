@@ -45,7 +45,7 @@ public:
     struct Width
     {
         int pixels = 0;      // fixed width, when not 0
-        double fraction = 0; // else trunc((grid width - base) * fraction)
+        double fraction = 0; // else trunc((grid width - base) * fraction), at least the title
     };
 
     explicit LedgerGrid(QWidget *parent = nullptr);
@@ -71,6 +71,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     PagedTableModel *m_model = nullptr;

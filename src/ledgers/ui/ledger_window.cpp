@@ -8,7 +8,9 @@
 #include "foundation/prompt.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -170,7 +172,13 @@ void LedgerWindow::Torles(const NumberedTable &target)
     if (!KerdesBox(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés")))
         return;
     const int row = m_grid->currentRow();
-    const DeleteOutcome outcome = TorolEsSorszamoz(m_db, target, number);
+    DeleteOutcome outcome;
+    {
+        // Renumbering a long ledger from an early row takes a while.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        outcome = TorolEsSorszamoz(m_db, target, number);
+    }
     if (outcome == DeleteOutcome::Closed)
         HibaBox(QStringLiteral("Ez a sor már le lett zárva."));
     m_model->refresh();

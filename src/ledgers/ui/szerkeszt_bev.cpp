@@ -52,6 +52,9 @@ Tfrm_Szerkeszt_Bev::Tfrm_Szerkeszt_Bev(Database &db, const BevetelSor &sor, bool
     m_sorszam->setReadOnly(true);
     m_sorszam->setFocusPolicy(Qt::NoFocus);
     m_sorszam->setMaximumWidth(90);
+    QPalette readOnly = m_sorszam->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    m_sorszam->setPalette(readOnly);
     m_ok->setObjectName(QStringLiteral("btnOK"));
     m_megsem->setObjectName(QStringLiteral("btnMegsem"));
     // Enter walks the fields: neither button takes it as a default.

@@ -46,6 +46,9 @@ Tfrm_Szerkeszt_Kiad::Tfrm_Szerkeszt_Kiad(Database &db, const KiadasSor &sor, boo
     m_sorszam->setReadOnly(true);
     m_sorszam->setFocusPolicy(Qt::NoFocus);
     m_sorszam->setMaximumWidth(90);
+    QPalette readOnly = m_sorszam->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    m_sorszam->setPalette(readOnly);
     m_ok->setObjectName(QStringLiteral("btnOK"));
     m_megsem->setObjectName(QStringLiteral("btnMegsem"));
     m_ok->setAutoDefault(false);
