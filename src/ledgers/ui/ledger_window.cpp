@@ -138,7 +138,9 @@ void LedgerWindow::sortBy(int column)
 
 void LedgerWindow::Szures(QAction *action)
 {
+    // The tick follows the filter, also when switching fails half-way.
     if (m_model->isFiltered()) {
+        action->setChecked(true);
         const QVariant key = m_grid->currentKey();
         m_model->setFilter({}, {});
         action->setChecked(false);
