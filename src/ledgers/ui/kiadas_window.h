@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ledgers/ui/ledger_window.h"
+
+namespace kalmira {
+
+// The expense ledger: the rows of kiadas, the row dialog, delete with
+// renumbering, the period filter, print and HTML export.
+class Tfrm_Kiadas : public LedgerWindow
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        Sorszam,
+        Datum,
+        Bizonylat,
+        Leiras,
+        Osszeg,
+        Megjegyzes
+    };
+
+    explicit Tfrm_Kiadas(Database &db, QWidget *parent = nullptr);
+
+    static Tfrm_Kiadas *Open(QMdiArea &area, Database &db)
+    {
+        return OpenSingle<Tfrm_Kiadas>(area, db);
+    }
+
+    QAction *aUj;
+    QAction *aSzerkeszt;
+    QAction *aTorol;
+    QAction *aSzur;
+    QAction *aNyomtat;
+    QAction *aHtml;
+    QAction *aBezar;
+
+private:
+    void EditKiadas(bool uj);
+};
+
+} // namespace kalmira

@@ -1,0 +1,229 @@
+#include "ledgers/ui/ledger_window.h"
+
+#include "foundation/beall.h"
+#include "foundation/clock.h"
+#include "foundation/codes.h"
+#include "foundation/database.h"
+#include "foundation/input_prompts.h"
+#include "foundation/prompt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+// The pictures are compiled into the static gui library, whose resource
+// object the linker keeps only when something names it.
+static void initLedgerResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(kalmira);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+namespace kalmira {
+
+QKeySequence LedgerWindow::aBezarKeys()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_F4);
+}
+
+LedgerWindow::LedgerWindow(Database &db, const QString &objectName, const QString &caption,
+                           QWidget *parent)
+    : QWidget(parent), m_db(db), m_grid(new LedgerGrid(this)), m_toolBar(new QToolBar(this)),
+      m_menu(new QMenu(this))
+{
+    initLedgerResources();
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(24, 24));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_grid);
+
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
+    connect(m_grid, &LedgerGrid::titleClicked, this, &LedgerWindow::sortBy);
+}
+
+void LedgerWindow::setupGrid(const schema::Table &table, const QList<ModelColumn> &columns,
+                             const QList<LedgerGrid::Width> &widths, int widthBase)
+{
+    m_model = new PagedTableModel(m_db, table, columns, this);
+    m_grid->setLedgerModel(m_model);
+    m_grid->setWidthRule(widths, widthBase);
+    connect(m_model, &PagedTableModel::readFailed, this,
+            [](const QString &text) { ErrorBox(text); });
+    guarded([this] {
+        m_model->refresh();
+        m_grid->selectRow(0);
+    });
+}
+
+QAction *LedgerWindow::addCommand(const char *name, const QString &caption, const QString &hint,
+                                  const QKeySequence &shortcut, const QString &icon,
+                                  std::function<void()> slot)
+{
+    auto *action = new QAction(QIcon(icon), caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    action->setShortcut(shortcut);
+    // Ins and F3 belong to the ledger that has the focus, not to every open one.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, slot = std::move(slot)] { guarded(slot); });
+    return action;
+}
+
+void LedgerWindow::arrange(const QList<QAction *> &toolbar, const QList<QAction *> &menu)
+{
+    for (QAction *action : toolbar) {
+        if (action)
+            m_toolBar->addAction(action);
+        else
+            m_toolBar->addSeparator();
+    }
+    for (QAction *action : menu) {
+        if (action)
+            m_menu->addAction(action);
+        else
+            m_menu->addSeparator();
+    }
+}
+
+void LedgerWindow::guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const Error &error) {
+        ErrorBox(error.text());
+    } catch (const std::exception &error) {
+        ErrorBox(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void LedgerWindow::refresh()
+{
+    const QVariant key = m_grid->currentKey();
+    const int row = m_grid->currentRow();
+    m_model->refresh();
+    if (!m_grid->selectKey(key))
+        m_grid->selectRow(std::max(row, 0));
+}
+
+void LedgerWindow::sortBy(int column)
+{
+    guarded([this, column] {
+        const QVariant key = m_grid->currentKey();
+        m_model->setSortColumn(column);
+        if (!m_grid->selectKey(key))
+            m_grid->selectRow(0);
+        m_grid->viewport()->update();
+    });
+}
+
+void LedgerWindow::Szures(QAction *action)
+{
+    // The tick follows the filter, also when switching fails half-way.
+    if (m_model->isFiltered()) {
+        action->setChecked(true);
+        const QVariant key = m_grid->currentKey();
+        m_model->setFilter({}, {});
+        action->setChecked(false);
+        if (!m_grid->selectKey(key))
+            m_grid->selectRow(0);
+        return;
+    }
+    action->setChecked(false);
+    QString idoszak = idoszakOf(Clock::today());
+    if (!InputStr(QStringLiteral("Időszak"), QStringLiteral("Add meg az időszakot (pl. 2006.02)"),
+                  idoszak, QString::fromLatin1(IdoszakMaszk)))
+        return;
+    const QVariant key = m_grid->currentKey();
+    m_model->setFilter(QStringLiteral("idoszak=:pidoszak"),
+                       {{QStringLiteral("pidoszak"), idoszak}});
+    action->setChecked(true);
+    if (!m_grid->selectKey(key))
+        m_grid->selectRow(0);
+}
+
+void LedgerWindow::Torles(const NumberedTable &target)
+{
+    const QVariant key = m_grid->currentKey();
+    if (!key.isValid())
+        return;
+    const int number = key.toInt();
+    if (SorLezarva(m_db, target, number)) {
+        HibaBox(QStringLiteral("Ez a sor már le lett zárva."));
+        return;
+    }
+    if (!KerdesBox(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés")))
+        return;
+    const int row = m_grid->currentRow();
+    DeleteOutcome outcome;
+    {
+        // Renumbering a long ledger from an early row takes a while.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        outcome = TorolEsSorszamoz(m_db, target, number);
+    }
+    if (outcome == DeleteOutcome::Closed)
+        HibaBox(QStringLiteral("Ez a sor már le lett zárva."));
+    m_model->refresh();
+    m_grid->selectRow(row);
+}
+
+void LedgerWindow::Nyomtatas(const std::function<void(const QString &, const QString &)> &report)
+{
+    QString tol = idoszakOf(Clock::today());
+    QString ig = tol;
+    if (InputIdoszak(tol, ig))
+        report(tol, ig);
+}
+
+void LedgerWindow::Bezaras()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void LedgerWindow::showPosted(const std::optional<int> &number)
+{
+    if (!number)
+        return;
+    m_model->refresh();
+    if (!m_grid->selectKey(*number))
+        m_grid->selectRow(m_grid->currentRow());
+}
+
+void LedgerWindow::showEvent(QShowEvent *event)
+{
+    // Ctrl+F4 is this window's "Bezár"; the MDI frame's own Ctrl+F4 would make
+    // the key ambiguous, and then neither would close.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->systemMenu())
+        for (QAction *action : sub->systemMenu()->actions())
+            if (action->shortcuts().contains(aBezarKeys()))
+                action->setShortcuts({});
+    QFont font = this->font();
+    font.setPointSize(Beall.BetuMeret);
+    setFont(font);
+    QWidget::showEvent(event);
+}
+
+} // namespace kalmira

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "ledgers/numbering.h"
+#include "ledgers/paged_table_model.h"
+#include "ledgers/ui/ledger_grid.h"
+
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace kalmira {
+
+class Database;
+
+// What the income and expense ledger windows share: a toolbar over a
+// read-only grid on one ledger table, a context menu, the period filter,
+// delete with renumbering, the period question of printing and closing.
+// Each command's slot catches what the storage throws and shows it.
+class LedgerWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    Database &database() const { return m_db; }
+    LedgerGrid *grid() const { return m_grid; }
+    PagedTableModel *model() const { return m_model; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QMenu *contextMenu() const { return m_menu; }
+
+    // Reads the table again and keeps the current row where it can.
+    void refresh();
+
+    // The shortcut of "Bezár", which the MDI frame must not claim too.
+    static QKeySequence aBezarKeys();
+
+protected:
+    LedgerWindow(Database &db, const QString &objectName, const QString &caption, QWidget *parent);
+
+    void setupGrid(const schema::Table &table, const QList<ModelColumn> &columns,
+                   const QList<LedgerGrid::Width> &widths, int widthBase);
+    QAction *addCommand(const char *name, const QString &caption, const QString &hint,
+                        const QKeySequence &shortcut, const QString &icon,
+                        std::function<void()> slot);
+    // nullptr in a list stands for a separator.
+    void arrange(const QList<QAction *> &toolbar, const QList<QAction *> &menu);
+
+    // Runs a command; a storage failure is shown in the error box.
+    void guarded(const std::function<void()> &command);
+
+    void Szures(QAction *action);
+    void Torles(const NumberedTable &target);
+    void Nyomtatas(const std::function<void(const QString &, const QString &)> &report);
+    void Bezaras();
+    // After a row dialog: the posted row becomes current.
+    void showPosted(const std::optional<int> &number);
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void sortBy(int column);
+
+    Database &m_db;
+    LedgerGrid *m_grid;
+    PagedTableModel *m_model = nullptr;
+    QToolBar *m_toolBar;
+    QMenu *m_menu;
+};
+
+// Brings the window of that class in the MDI area to the front, or creates
+// it when there is none: a ledger is open at most once.
+template <class Window> Window *OpenSingle(QMdiArea &area, Database &db)
+{
+    for (QMdiSubWindow *sub : area.subWindowList()) {
+        if (auto *window = qobject_cast<Window *>(sub->widget())) {
+            sub->showNormal();
+            area.setActiveSubWindow(sub);
+            return window;
+        }
+    }
+    auto *window = new Window(db);
+    QMdiSubWindow *sub = area.addSubWindow(window);
+    sub->resize(900, 420);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    return window;
+}
+
+} // namespace kalmira
