@@ -1,7 +1,10 @@
 // The main window's commands, driven through the real window offscreen.
 #include "foundation/beall.h"
 #include "foundation/error.h"
+#include "ledgers/ui/bevetel_window.h"
+#include "ledgers/ui/kiadas_window.h"
 #include "shell/ui/icons.h"
+#include "shell/ui/command_hooks.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/mdi_children.h"
 #include "support/scripted_prompt.h"
@@ -144,6 +147,18 @@ private slots:
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
         QCOMPARE(m_window->mdiArea()->activeSubWindow()->widget()->objectName(),
                  QStringLiteral("frm_Bevetel"));
+    }
+
+    void ledgerKeysOpenTheRealLedgersOnce()
+    {
+        wireCommands(*m_window); // the program's own registrations, not the test children
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+        QVERIFY(qobject_cast<Tfrm_Bevetel *>(m_window->mdiArea()->activeSubWindow()->widget()));
+        QTest::keyClick(m_window.get(), Qt::Key_F9);
+        QVERIFY(qobject_cast<Tfrm_Kiadas *>(m_window->mdiArea()->activeSubWindow()->widget()));
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
     }
 
     void unwiredCommandsDoNothing()

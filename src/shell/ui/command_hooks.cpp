@@ -1,12 +1,17 @@
 #include "shell/ui/command_hooks.h"
 
+#include "ledgers/ui/bevetel_window.h"
+#include "ledgers/ui/kiadas_window.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/mdi_children.h"
 
 namespace kalmira {
 
-void wireCommands(Tfrm_Main &)
+void wireCommands(Tfrm_Main &main)
 {
-    // The ledger, catalogue, report, user, SQL and help windows register here.
+    Database &db = main.database();
+    main.children().registerWindow(QStringLiteral("frm_Bevetel"), [&db] { return new Tfrm_Bevetel(db); });
+    main.children().registerWindow(QStringLiteral("frm_Kiadas"), [&db] { return new Tfrm_Kiadas(db); });
 }
 
 } // namespace kalmira
