@@ -89,6 +89,20 @@ class TestObligationLedgerWindow : public QObject
             out << window->model()->index(row, column).data().toString();
         return out;
     }
+    // Whether the cell shows the green tick: some plainly green pixels in it.
+    static bool showsTick(ObligationLedgerWindow *window, int row, int column)
+    {
+        QTableView *grid = window->grid();
+        const QRect cell = grid->visualRect(window->model()->index(row, column));
+        const QImage image = grid->viewport()->grab(cell).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.green() > 120 && c.red() < 90 && c.blue() < 90)
+                    return true;
+            }
+        return false;
+    }
     // A new row through the dialog: the due date, the base, then the compute button.
     void addRow(ObligationLedgerWindow *window, QDate due, const QString &base)
     {
@@ -249,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(rows(tipus), QStringList{u"1:200605:27000"_s});
         QCOMPARE(shown(window, 8), QStringList{u"27 000"_s});
         QCOMPARE(shown(window, 6), QStringList{u"4 000"_s});
-        QCOMPARE(window->model()->index(0, 1).data(PagedTableModel::RawRole).toString(), u"N"_s);
+        QVERIFY(!showsTick(window, 0, 1));
 
         // Paid with the suggested amount: the year's balance, rounded.
         prompt.answer(QDate(2006, 6, 10)).answer(27000.0);
@@ -260,7 +274,8 @@ private Q_SLOTS:
         QCOMPARE(prompt.asked()[1].caption, u"Összeg"_s);
         QCOMPARE(prompt.asked()[1].text, u"Add meg az összeget"_s);
         QCOMPARE(prompt.asked()[1].value.toDouble(), 27000.0);
-        QCOMPARE(window->model()->index(0, 1).data(PagedTableModel::RawRole).toString(), u"I"_s);
+        QVERIFY(showsTick(window, 0, 1));
+        QVERIFY(!showsTick(window, 0, 0));
         QCOMPARE(shown(window, 9), QStringList{u"2006.06.10."_s});
         QCOMPARE(shown(window, 10), QStringList{u"27 000"_s});
 
@@ -273,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.askedTexts(),
                  (QStringList{u"Töröljem a kifizetést?"_s, u"Töröljem a kifizetést?"_s}));
         QCOMPARE(prompt.asked()[0].caption, u"Megerősítés"_s);
-        QCOMPARE(window->model()->index(0, 1).data(PagedTableModel::RawRole).toString(), u"N"_s);
+        QVERIFY(!showsTick(window, 0, 1));
         QCOMPARE(shown(window, 9), QStringList{QString()});
         QCOMPARE(shown(window, 10), QStringList{u"0"_s});
 
@@ -281,12 +296,12 @@ private Q_SLOTS:
         prompt.clear();
         prompt.answer(QDate(2006, 6, 20));
         window->findChild<QAction *>(u"aBevallva"_s)->trigger();
-        QCOMPARE(window->model()->index(0, 0).data(PagedTableModel::RawRole).toString(), u"I"_s);
+        QVERIFY(showsTick(window, 0, 0));
         QCOMPARE(shown(window, 11), QStringList{u"2006.06.20."_s});
         prompt.answer(true);
         window->findChild<QAction *>(u"aBevallva"_s)->trigger();
         QCOMPARE(prompt.askedTexts().last(), u"Töröljem a bevallást?"_s);
-        QCOMPARE(window->model()->index(0, 0).data(PagedTableModel::RawRole).toString(), u"N"_s);
+        QVERIFY(!showsTick(window, 0, 0));
         QCOMPARE(shown(window, 11), QStringList{QString()});
     }
 

@@ -5,6 +5,13 @@
 #include <QApplication>
 #include <QPainter>
 
+// kalmira_gui is a static library: the linker keeps its compiled-in
+// resources only for a program that asks for them by name.
+static void loadResources()
+{
+    Q_INIT_RESOURCE(kalmira);
+}
+
 namespace kalmira {
 
 LedgerGridDelegate::LedgerGridDelegate(PagedTableModel *model, QSet<int> tickColumns,
@@ -15,7 +22,10 @@ LedgerGridDelegate::LedgerGridDelegate(PagedTableModel *model, QSet<int> tickCol
 
 QPixmap LedgerGridDelegate::tick()
 {
-    static const QPixmap pixmap(QStringLiteral(":/icons/obligation_tick.png"));
+    static const QPixmap pixmap = [] {
+        loadResources();
+        return QPixmap(QStringLiteral(":/icons/obligation_tick.png"));
+    }();
     return pixmap;
 }
 

@@ -81,7 +81,7 @@ ObligationLedgerWindow::ObligationLedgerWindow(Database &db, const Side &side, i
 {
     setObjectName(side.objectName);
     setWindowTitle(side.designCaption);
-    resize(side.designSize);
+    applyFontSize();
     m_model =
         new PagedTableModel(db, schema::table(side.oldal->table), columns(side.baseTitle), this);
     m_model->setBaseFilter(side.oldal->typeField + QStringLiteral("=:ptip"),
@@ -97,6 +97,41 @@ ObligationLedgerWindow::ObligationLedgerWindow(Database &db, const Side &side, i
     layout->addWidget(m_grid);
     if (m_model->rowCount() > 0)
         m_grid->setCurrentIndex(m_model->index(0, ColSorszam));
+    resize(std::max(side.designSize.width(), preferredWidth()), side.designSize.height());
+}
+
+// Wide enough for every column to show its title and a full value; the
+// design width where that is wider.
+int ObligationLedgerWindow::preferredWidth() const
+{
+    const QFontMetrics metrics(m_grid->font());
+    const QString date = QStringLiteral("2006.12.31.");
+    const QString amount = QStringLiteral("99 999 999");
+    const QString samples[ColumnCount] = {{},     {},     QStringLiteral("9999"),
+                                          date,   amount, QStringLiteral("100,00"),
+                                          amount, amount, amount,
+                                          date,   amount, date};
+    int share = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (kWidths[column] == 0)
+            continue;
+        const QString title =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int needed =
+            std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(samples[column])) +
+            14;
+        share = std::max(share, (needed * 100 + kWidths[column] - 1) / kWidths[column]);
+    }
+    return share + kFixedPart;
+}
+
+void ObligationLedgerWindow::applyFontSize()
+{
+    QFont sized = font();
+    if (sized.pointSize() != Beall.BetuMeret) {
+        sized.setPointSize(Beall.BetuMeret);
+        setFont(sized);
+    }
 }
 
 void ObligationLedgerWindow::buildGrid()
@@ -109,8 +144,9 @@ void ObligationLedgerWindow::buildGrid()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setMinimumSectionSize(18);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -186,11 +222,7 @@ void ObligationLedgerWindow::buildCommands()
 
 void ObligationLedgerWindow::showEvent(QShowEvent *event)
 {
-    QFont sized = font();
-    if (sized.pointSize() != Beall.BetuMeret) {
-        sized.setPointSize(Beall.BetuMeret);
-        setFont(sized);
-    }
+    applyFontSize();
     QWidget::showEvent(event);
     setColumnWidths();
 }

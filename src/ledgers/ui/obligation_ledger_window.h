@@ -63,6 +63,8 @@ private:
     void buildCommands();
     void buildGrid();
     void setColumnWidths();
+    int preferredWidth() const;
+    void applyFontSize();
     void orderBy(int column);
     // Runs a command, showing what the storage refuses in the error box.
     void guarded(const std::function<void()> &command);

@@ -35,7 +35,11 @@ Window *open(QMdiArea *area, Database &db, int tipus, const QString &caption)
         for (QAction *action : menu->actions())
             if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
                 action->setShortcuts({});
-    frame->resize(window->size());
+    const QMargins frameMargins = frame->contentsMargins();
+    frame->resize(std::min(window->width() + frameMargins.left() + frameMargins.right(),
+                           area->viewport()->width()),
+                  std::min(window->height() + frameMargins.top() + frameMargins.bottom(),
+                           area->viewport()->height()));
     window->show();
     area->setActiveSubWindow(frame);
     return window;

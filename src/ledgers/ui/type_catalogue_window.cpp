@@ -81,6 +81,7 @@ TypeCatalogueWindow::TypeCatalogueWindow(Database &db, const Side &side, QWidget
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->installEventFilter(this);
