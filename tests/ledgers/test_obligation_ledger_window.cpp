@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -194,6 +195,103 @@ private Q_SLOTS:
         }
         QAbstractItemModelTester tester(window->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+
+    void rowDialogsOfBothSides_data()
+    {
+        QTest::addColumn<bool>("contributions");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("baseLabel");
+        QTest::addColumn<bool>("largeAmounts");
+        QTest::addColumn<bool>("baseTurnsBlue");
+        QTest::newRow("taxes") << false << u"Adók szerkesztése"_s << u"adóalap"_s << true << false;
+        QTest::newRow("contributions")
+            << true << u"Járulék szerkesztése"_s << u"járulékalap"_s << false << true;
+    }
+    void rowDialogsOfBothSides()
+    {
+        QFETCH(bool, contributions);
+        QFETCH(bool, largeAmounts);
+        QFETCH(bool, baseTurnsBlue);
+        Kotelezettseg row;
+        row.sorszam = 7;
+        row.kifizetve = u"I"_s;
+        row.dat_kifizet = QDate(2006, 3, 2);
+        std::unique_ptr<QDialog> dialog;
+        if (contributions)
+            dialog = std::make_unique<Tfrm_Szerkeszt_Jarulek>(*db, row, false);
+        else
+            dialog = std::make_unique<Tfrm_Szerkeszt_Ado>(*db, row, false);
+        QTEST(dialog->windowTitle(), "caption");
+        auto *base = child<QLineEdit>(dialog.get(), u"edAdoalap"_s);
+        QString label;
+        for (const QLabel *l : dialog->findChildren<QLabel *>())
+            if (l->buddy() == base)
+                label = l->text();
+        QTEST(label, "baseLabel");
+        QCOMPARE(base->font().bold(), largeAmounts);
+        QCOMPARE(child<QLineEdit>(dialog.get(), u"edFizetendo"_s)->font().pixelSize() == 15,
+                 largeAmounts);
+        QVERIFY(child<QCheckBox>(dialog.get(), u"cbMegfizetve"_s)->isChecked());
+        QCOMPARE(child<QLineEdit>(dialog.get(), u"edDatKifizet"_s)->text(), u"2006.03.02."_s);
+        QVERIFY(!child<QPushButton>(dialog.get(), u"btnOk"_s)->isDefault());
+
+        // Tab order, with the shown-only fields left out.
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QWidget *start = child<QWidget>(dialog.get(), u"dtEsedekes"_s);
+        QStringList order{start->objectName()};
+        for (QWidget *w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() &&
+                !w->objectName().startsWith(u"qt_"_s) && w->isVisibleTo(dialog.get()))
+                order << w->objectName();
+        QCOMPARE(order, (QStringList{u"dtEsedekes"_s, u"edAdoalap"_s, u"edMertek"_s, u"btnSzamol"_s,
+                                     u"edCsokkento"_s, u"edNovelo"_s, u"edFizetendo"_s, u"btnOk"_s,
+                                     u"btnMegsem"_s}));
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), base);
+        QVERIFY(dialog->isVisible());
+        // The focused field turns light blue; on the tax side not the base.
+        const auto blue = [](QWidget *edit) {
+            edit->setFocus();
+            return edit->grab().toImage().pixelColor(4, edit->height() / 2) ==
+                   QColor(166, 202, 240);
+        };
+        QCOMPARE(blue(base), baseTurnsBlue);
+        QVERIFY(blue(child<QLineEdit>(dialog.get(), u"edMertek"_s)));
+    }
+
+    void contributionsArePickedAndComputedOnTheirOwnTables()
+    {
+        const int nyugdij = db->scalar(u"SELECT jarulektip FROM jarulektip WHERE "
+                                       "jarulektip_nev='Nyugdíjjárulék'"_s)
+                                .toInt();
+        test::OnModal<Tfrm_TorzsJarulekTip> catalogue([nyugdij](Tfrm_TorzsJarulekTip *window) {
+            QVERIFY(window->selectKey(nyugdij));
+            window->findChild<QAction *>(u"aElfogad"_s)->trigger();
+        });
+        aJarulekExecute(nullptr, area.get(), *db);
+        QVERIFY(catalogue.ran());
+        auto *window = qobject_cast<Tfrm_Jarulek *>(area->activeSubWindow()->widget());
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), u"Összesítés járulékokról: Nyugdíjjárulék"_s);
+        test::OnModal<Tfrm_Szerkeszt_Jarulek> dialog([](Tfrm_Szerkeszt_Jarulek *d) {
+            auto *base = child<QLineEdit>(d, u"edAdoalap"_s);
+            base->setFocus();
+            QTest::keyClicks(base, u"100000"_s);
+            QTest::mouseClick(child<QToolButton>(d, u"btnSzamol"_s), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(d, u"btnOk"_s), Qt::LeftButton);
+        });
+        window->findChild<QAction *>(u"aUj"_s)->trigger();
+        QVERIFY(dialog.ran());
+        QCOMPARE(
+            db->scalar(u"SELECT sorszam || ':' || fizetendo FROM jarulek WHERE jarulektip=:t"_s,
+                       {{u"t"_s, nyugdij}})
+                .toString(),
+            u"1:9500.0"_s);
+        QCOMPARE(db->scalar(u"SELECT COUNT(*) FROM ado"_s).toInt(), 0);
+        QCOMPARE(shown(window, 8), QStringList{u"9 500"_s});
     }
 
     void pickingATypeOpensItsLedgerOnce()
