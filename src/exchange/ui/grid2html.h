@@ -6,9 +6,9 @@ class QTableView;
 
 namespace kalmira {
 
-// Writes the rows of a ledger grid as it shows them into an HTML page titled
-// title, with totals of the fields listed in summedFields (separated by ";"),
-// then opens or mails it.
+// The HTML page of a ledger view: the grid's rows under the title, the
+// fields listed (separated by ";") totalled. The export window is not part of
+// the program yet: until it is, the entry point returns without output.
 void Grid2HtmlExport(QTableView *grid, const QString &title, const QString &summedFields);
 
 } // namespace kalmira

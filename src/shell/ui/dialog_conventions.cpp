@@ -73,8 +73,10 @@ bool DialogConventions::moveFocusOnEnter(QObject *watched, QEvent *event)
     if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QPlainTextEdit *>(widget)
         || qobject_cast<QTextEdit *>(widget))
         return false;
+    // A compound field (a date picker) holds its own inner edit: the next
+    // field lies past it.
     QWidget *next = widget->nextInFocusChain();
-    while (next != widget && (!next->isEnabled() || !next->isVisible() || !(next->focusPolicy() & Qt::TabFocus)))
+    while (next != widget && (!next->isEnabled() || !next->isVisible() || !(next->focusPolicy() & Qt::TabFocus) || widget->isAncestorOf(next)))
         next = next->nextInFocusChain();
     next->setFocus(Qt::TabFocusReason);
     return true;
