@@ -251,13 +251,15 @@ QString createTableSql(const Table &table)
         keyIsAutoInc = keyIsAutoInc || field.kind == Kind::AutoInc;
     }
     if (!keyIsAutoInc) {
-        // Integer single-field keys become the rowid: compact and fast to seek.
-        const bool rowidKey = table.key.size() == 1
-                              && table.field(table.key.first())->kind == Kind::LongInt;
-        if (rowidKey)
-            columns[table.fieldIndex(table.key.first())] += QStringLiteral(" PRIMARY KEY");
-        else
-            columns << QStringLiteral("PRIMARY KEY (%1)").arg(table.key.join(QStringLiteral(", ")));
+        // A running number is deliberately not the rowid: deleting a row
+        // renumbers every later one, and a changed rowid would move the row
+        // in all eleven secondary indexes instead of in the key's own index.
+        for (const QString &keyField : table.key) {
+            const Field *key = table.field(keyField);
+            const QString type = key->kind == Kind::LongInt ? QStringLiteral("INT") : declaredType(*key);
+            columns[table.fieldIndex(keyField)] = keyField + QLatin1Char(' ') + type + QStringLiteral(" NOT NULL");
+        }
+        columns << QStringLiteral("PRIMARY KEY (%1)").arg(table.key.join(QStringLiteral(", ")));
     }
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
 }

@@ -133,9 +133,11 @@ QList<PagedTableModel::Row> PagedTableModel::readPage(int page) const
         return {};
     const int after = m_rowCount - start - size;
     const bool backwards = after < start;
+    // Equal values keep the order the rows were entered in: every index
+    // carries the rowid, so this tie-break costs no sorting.
     QStringList order{orderTerm(sortField(), backwards)};
     if (sortField() != m_keyField)
-        order << orderTerm(m_keyField, backwards);
+        order << orderTerm(QStringLiteral("rowid"), backwards);
 
     QVariantMap params = whereParams();
     params.insert(QStringLiteral("ppagesize"), size);
@@ -204,27 +206,28 @@ int PagedTableModel::rowOfKey(const QVariant &key) const
     params.insert(QStringLiteral("pkey"), key);
     const QString sort = sortField();
     QSqlQuery found = m_db.exec(
-        QStringLiteral("SELECT %1 FROM %2%3%4 %5=:pkey")
+        QStringLiteral("SELECT %1, rowid FROM %2%3%4 %5=:pkey")
             .arg(sort, m_table.name, where,
                  where.isEmpty() ? QStringLiteral(" WHERE") : QStringLiteral(" AND"), m_keyField),
         params);
     if (!found.next())
         return -1;
-    const QVariant sortValue = found.value(0);
-    const QVariantMap byKey{{QStringLiteral("pkey"), key}};
-    const QString keyBefore = m_keyField + QStringLiteral("<:pkey");
     if (sort == m_keyField)
-        return countRows(keyBefore, byKey);
+        return countRows(m_keyField + QStringLiteral("<:pkey"), {{QStringLiteral("pkey"), key}});
+    const QVariant sortValue = found.value(0);
+    const QVariant rowid = found.value(1);
+    const QVariantMap byRowid{{QStringLiteral("prowid"), rowid}};
+    const QString rowidBefore = QStringLiteral("rowid<:prowid");
     if (sortValue.isNull())
-        return countRows(sort + QStringLiteral(" IS NULL AND ") + keyBefore, byKey);
-    // Nulls come first; then smaller values; then equal values with a smaller key.
+        return countRows(sort + QStringLiteral(" IS NULL AND ") + rowidBefore, byRowid);
+    // Nulls come first; then smaller values; then equal values entered earlier.
     const schema::Field *f = m_table.field(sort);
     const QString compared = f && f->isText() ? sort + QStringLiteral(" COLLATE HU_CI") : sort;
     const QVariantMap bySort{{QStringLiteral("pval"), sortValue}};
     return countRows(sort + QStringLiteral(" IS NULL")) +
            countRows(compared + QStringLiteral("<:pval"), bySort) +
-           countRows(compared + QStringLiteral("=:pval AND ") + keyBefore,
-                     {{QStringLiteral("pval"), sortValue}, {QStringLiteral("pkey"), key}});
+           countRows(compared + QStringLiteral("=:pval AND ") + rowidBefore,
+                     {{QStringLiteral("pval"), sortValue}, {QStringLiteral("prowid"), rowid}});
 }
 
 int PagedTableModel::rowCount(const QModelIndex &parent) const

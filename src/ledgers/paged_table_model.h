@@ -25,8 +25,8 @@ struct ModelColumn
 // A read-only view of one ledger table that never holds the whole table:
 // rows are read in pages as the grid asks for them, ordered and filtered by
 // the database. Ordering is by one field (an indexed one, text in HU_CI
-// order) with the table's last key field breaking ties, so the order is
-// total and a page can be read from either end.
+// order) with the order of entry (the rowid) breaking ties, so the order is
+// total, served by the index, and a page can be read from either end.
 class PagedTableModel : public QAbstractTableModel
 {
     Q_OBJECT
