@@ -1,9 +1,9 @@
+#include "books_fixture.h"
 #include "foundation/beall.h"
 #include "foundation/database.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/szerkeszt_bev.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 #include "window_driver.h"
 
 #include <QAction>
@@ -27,12 +27,10 @@ using test::field;
 using test::layoutOf;
 constexpr auto whenDialogOpens = test::whenDialogOpens<Tfrm_Szerkeszt_Bev>;
 
-class TestBevetelWindow : public QObject
+class TestBevetelWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env; // today is 2006-05-31
-    std::unique_ptr<Database> db;
     std::unique_ptr<test::ScriptedPrompt> prompt;
     std::unique_ptr<QMdiArea> mdi;
     Tfrm_Bevetel *window = nullptr;
@@ -90,9 +88,7 @@ class TestBevetelWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"ledger"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"ledger"_s);
         prompt = std::make_unique<test::ScriptedPrompt>();
         Beall.evaszorzo = 15;
         mdi = std::make_unique<QMdiArea>();
@@ -106,8 +102,7 @@ private Q_SLOTS:
     {
         mdi.reset();
         prompt.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void opensOnceWithItsCommands()

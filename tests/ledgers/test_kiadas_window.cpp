@@ -1,9 +1,9 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/kiadas_window.h"
 #include "ledgers/ui/szerkeszt_kiad.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 #include "window_driver.h"
 
 #include <QComboBox>
@@ -23,12 +23,10 @@ using test::field;
 using test::layoutOf;
 constexpr auto whenDialogOpens = test::whenDialogOpens<Tfrm_Szerkeszt_Kiad>;
 
-class TestKiadasWindow : public QObject
+class TestKiadasWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env; // today is 2006-05-31
-    std::unique_ptr<Database> db;
     std::unique_ptr<test::ScriptedPrompt> prompt;
     std::unique_ptr<QMdiArea> mdi;
     Tfrm_Kiadas *window = nullptr;
@@ -44,9 +42,7 @@ class TestKiadasWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"ledger"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"ledger"_s);
         prompt = std::make_unique<test::ScriptedPrompt>();
         mdi = std::make_unique<QMdiArea>();
         mdi->resize(1000, 500);
@@ -58,8 +54,7 @@ private Q_SLOTS:
     {
         mdi.reset();
         prompt.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void opensOnceBesideTheIncomeLedgerWithItsCommands()

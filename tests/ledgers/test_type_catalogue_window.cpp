@@ -1,10 +1,10 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/paged_table_model.h"
 #include "ledgers/ui/type_catalogue_window.h"
 #include "ledgers/ui/type_editor_dialog.h"
 #include "modal_driver.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -49,12 +49,9 @@ void reactivate(QWidget *window)
 
 } // namespace
 
-class TestTypeCatalogueWindow : public QObject
+class TestTypeCatalogueWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
 
     int keyOf(const QString &table, const QString &name)
     {
@@ -71,17 +68,8 @@ class TestTypeCatalogueWindow : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"catalogue"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
-    }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void init() { openBooks(u"catalogue"_s); }
+    void cleanup() { closeBooks(); }
 
     void layoutAndCommandsOfBothSides_data()
     {
