@@ -69,14 +69,7 @@ class TestBevetelWindow : public QObject, test::BooksFixture
             texts << window->model()->index(row, column).data().toString();
         return texts;
     }
-    void press(QKeySequence keys)
-    {
-        // A closed modal dialog leaves no window active on the offscreen screen.
-        QApplication::setActiveWindow(mdi.get());
-        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
-        window->grid()->setFocus();
-        QTest::keySequence(window->grid(), keys);
-    }
+    void press(QKeySequence keys) { test::pressOnGrid(mdi.get(), window->grid(), keys); }
     void selectNumber(int number) { QVERIFY(window->grid()->selectKey(number)); }
     QColor pixel(int row, int column, QPoint offset)
     {

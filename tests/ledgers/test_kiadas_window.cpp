@@ -31,13 +31,7 @@ class TestKiadasWindow : public QObject, test::BooksFixture
     std::unique_ptr<QMdiArea> mdi;
     Tfrm_Kiadas *window = nullptr;
 
-    void press(QKeySequence keys)
-    {
-        QApplication::setActiveWindow(mdi.get());
-        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
-        window->grid()->setFocus();
-        QTest::keySequence(window->grid(), keys);
-    }
+    void press(QKeySequence keys) { test::pressOnGrid(mdi.get(), window->grid(), keys); }
 
 private Q_SLOTS:
     void init()

@@ -8,6 +8,7 @@
 #include "ledgers/ui/type_catalogue_window.h"
 #include "modal_driver.h"
 #include "support/scripted_prompt.h"
+#include "window_driver.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -28,16 +29,9 @@
 
 using namespace kalmira;
 using namespace Qt::StringLiterals;
+using test::captions;
 
 namespace {
-
-QStringList captions(const QList<QAction *> &actions)
-{
-    QStringList out;
-    for (const QAction *action : actions)
-        out << (action->isSeparator() ? u"|"_s : action->text());
-    return out;
-}
 
 template <typename T> T *child(QWidget *parent, const QString &name)
 {

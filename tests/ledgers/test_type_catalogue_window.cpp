@@ -5,6 +5,7 @@
 #include "ledgers/ui/type_editor_dialog.h"
 #include "modal_driver.h"
 #include "support/scripted_prompt.h"
+#include "window_driver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,17 +21,9 @@
 
 using namespace kalmira;
 using namespace Qt::StringLiterals;
+using test::captions;
 
 namespace {
-
-// Captions in order, "|" for a separator.
-QStringList captions(const QList<QAction *> &actions)
-{
-    QStringList out;
-    for (const QAction *action : actions)
-        out << (action->isSeparator() ? u"|"_s : action->text());
-    return out;
-}
 
 void typeKey(QWidget *target, Qt::Key key, const QString &text,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
