@@ -2,6 +2,7 @@
 #include "foundation/database.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/kiadas_window.h"
+#include "ledgers/ui/szerkeszt_bev.h"
 #include "ledgers/ui/szerkeszt_kiad.h"
 #include "support/scripted_prompt.h"
 #include "window_driver.h"
@@ -151,6 +152,29 @@ private Q_SLOTS:
             rows << q.value(0).toString() + q.value(1).toString();
         QCOMPARE(rows, (QStringList{u"1a"_s, u"2c"_s}));
         QCOMPARE(window->model()->index(1, Tfrm_Kiadas::Sorszam).data().toString(), u"00002"_s);
+    }
+
+    // Tab and Enter walk the fields of both row dialogs top to bottom, the
+    // income dialog's own fields after the amount, the buttons last.
+    void rowDialogsWalkTheirFieldsInOrder()
+    {
+        const auto walk = [](QDialog *dialog) {
+            QStringList names;
+            QWidget *at = field<QDateEdit>(dialog, "dtDatum");
+            do {
+                if (at->parentWidget() == dialog && (at->focusPolicy() & Qt::TabFocus))
+                    names << at->objectName();
+                at = at->nextInFocusChain();
+            } while (at != field<QDateEdit>(dialog, "dtDatum"));
+            return names;
+        };
+        const QStringList shared{u"dtDatum"_s, u"eBizonylat"_s, u"cbLeiras"_s, u"eMegjegyzes"_s,
+                                 u"eOsszeg"_s};
+        Tfrm_Szerkeszt_Kiad expense(*db, UjKiadas(*db), true);
+        QCOMPARE(walk(&expense), (shared + QStringList{u"btnOK"_s, u"btnMegsem"_s}));
+        Tfrm_Szerkeszt_Bev income(*db, UjBevetel(*db), true);
+        QCOMPARE(walk(&income), (shared + QStringList{u"eNovelo"_s, u"eCsokkento"_s, u"cbFizetve"_s,
+                                                      u"btnOK"_s, u"btnMegsem"_s}));
     }
 };
 
