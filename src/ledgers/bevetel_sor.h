@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ledgers/entry_rules.h"
-
-#include <QDate>
-#include <QString>
+#include "ledgers/ledger_row.h"
 
 #include <optional>
 
@@ -12,21 +9,13 @@ namespace kalmira {
 class Database;
 
 // One row of the income ledger as the row dialog edits it.
-struct BevetelSor
+struct BevetelSor : LedgerSor
 {
     int bevetel = 0;
-    QDate datum;
-    QString idoszak;
-    QString negyedev;
-    QString bizonylat;
-    QString leiras;
-    Osszeg osszeg;
     Osszeg novelo;
     Osszeg csokkento;
     Osszeg adoalap;
     Osszeg adoeloleg;
-    QString lezarva;
-    QString megjegyzes;
     QString fizetve;
 };
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ledgers/entry_rules.h"
-
-#include <QDate>
-#include <QString>
+#include "ledgers/ledger_row.h"
 
 #include <optional>
 
@@ -12,17 +9,9 @@ namespace kalmira {
 class Database;
 
 // One row of the expense ledger as the row dialog edits it.
-struct KiadasSor
+struct KiadasSor : LedgerSor
 {
     int kiadas = 0;
-    QDate datum;
-    QString idoszak;
-    QString negyedev;
-    QString bizonylat;
-    QString leiras;
-    Osszeg osszeg;
-    QString lezarva;
-    QString megjegyzes;
 };
 
 // A new row: the next number, today, a zero amount, open.

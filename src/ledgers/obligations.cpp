@@ -16,18 +16,6 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
-Ertek ertekOf(const QVariant &value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    return VarToSzam(value, 0);
-}
-
-QVariant variantOf(const Ertek &value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
-}
-
 QDate dateOf(const QVariant &value)
 {
     return QDate::fromString(value.toString(), kDateFormat);
@@ -61,6 +49,18 @@ Ertek percentOf(Ertek base, Ertek percent)
 }
 
 } // namespace
+
+Ertek ertekOf(const QVariant &value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    return VarToSzam(value, 0);
+}
+
+QVariant ertekValue(const Ertek &value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
+}
 
 const KotelezettsegOldal &KotelezettsegOldal::ado()
 {
@@ -143,17 +143,17 @@ void KotelezettsegMentes(Database &db, const KotelezettsegOldal &oldal, Koteleze
         {QStringLiteral("dat_esedekes"), variantOf(row.dat_esedekes)},
         {QStringLiteral("idoszak"),
          row.idoszak.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(row.idoszak)},
-        {QStringLiteral("adoalap"), variantOf(row.adoalap)},
-        {QStringLiteral("mertek"), variantOf(row.mertek)},
-        {QStringLiteral("csokkento"), variantOf(row.csokkento)},
-        {QStringLiteral("fizetendo"), variantOf(row.fizetendo)},
+        {QStringLiteral("adoalap"), ertekValue(row.adoalap)},
+        {QStringLiteral("mertek"), ertekValue(row.mertek)},
+        {QStringLiteral("csokkento"), ertekValue(row.csokkento)},
+        {QStringLiteral("fizetendo"), ertekValue(row.fizetendo)},
         {QStringLiteral("dat_kifizet"), variantOf(row.dat_kifizet)},
         {QStringLiteral("dat_bevall"), variantOf(row.dat_bevall)},
         {QStringLiteral("kifizetve"), row.kifizetve},
         {QStringLiteral("bevallva"), row.bevallva},
-        {QStringLiteral("novelo"), variantOf(row.novelo)},
-        {QStringLiteral("ft_fizetve"), variantOf(row.ft_fizetve)},
-        {QStringLiteral("ft_hatralek"), variantOf(row.ft_hatralek)},
+        {QStringLiteral("novelo"), ertekValue(row.novelo)},
+        {QStringLiteral("ft_fizetve"), ertekValue(row.ft_fizetve)},
+        {QStringLiteral("ft_hatralek"), ertekValue(row.ft_hatralek)},
     });
     static const QStringList fields{
         QStringLiteral("dat_esedekes"), QStringLiteral("idoszak"),    QStringLiteral("adoalap"),

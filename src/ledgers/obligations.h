@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
@@ -11,6 +12,11 @@ class Database;
 
 // An amount, a rate or any other Number field: empty when the field is null.
 using Ertek = std::optional<double>;
+
+// A Number column as read and as bound: null is an empty Ertek and back. A
+// text that is no number is refused with the storage conversion error.
+Ertek ertekOf(const QVariant &value);
+QVariant ertekValue(const Ertek &value);
 
 // The two obligation books share their layout and rules; they differ in the
 // table, its type field and the type catalogue behind it.

@@ -6,22 +6,6 @@
 #include <QSqlQuery>
 
 namespace kalmira {
-namespace {
-
-Ertek ertekOf(const QVariant &value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    return VarToSzam(value, 0);
-}
-
-QVariant variantOf(const Ertek &value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
-}
-
-} // namespace
-
 std::optional<Tipus> TipusOlvas(Database &db, const KotelezettsegOldal &oldal, int kulcs)
 {
     QSqlQuery query =
@@ -40,9 +24,9 @@ void TipusMentes(Database &db, const KotelezettsegOldal &oldal, Tipus &tipus)
 {
     const QVariantMap values{
         {QStringLiteral("pnev"), tipus.nev.isNull() ? QString(QLatin1String("")) : tipus.nev},
-        {QStringLiteral("pmertek"), variantOf(tipus.mertek)},
-        {QStringLiteral("pcsokk"), variantOf(tipus.csokkmertek)},
-        {QStringLiteral("pnov"), variantOf(tipus.novmertek)},
+        {QStringLiteral("pmertek"), ertekValue(tipus.mertek)},
+        {QStringLiteral("pcsokk"), ertekValue(tipus.csokkmertek)},
+        {QStringLiteral("pnov"), ertekValue(tipus.novmertek)},
         {QStringLiteral("pfix"), tipus.fix},
     };
     if (tipus.kulcs < 0) {

@@ -1,9 +1,9 @@
+#include "books_fixture.h"
 #include "foundation/beall.h"
 #include "foundation/database.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/szerkeszt_bev.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 #include "window_driver.h"
 
 #include <QAction>
@@ -27,12 +27,10 @@ using test::field;
 using test::layoutOf;
 constexpr auto whenDialogOpens = test::whenDialogOpens<Tfrm_Szerkeszt_Bev>;
 
-class TestBevetelWindow : public QObject
+class TestBevetelWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env; // today is 2006-05-31
-    std::unique_ptr<Database> db;
     std::unique_ptr<test::ScriptedPrompt> prompt;
     std::unique_ptr<QMdiArea> mdi;
     Tfrm_Bevetel *window = nullptr;
@@ -71,14 +69,7 @@ class TestBevetelWindow : public QObject
             texts << window->model()->index(row, column).data().toString();
         return texts;
     }
-    void press(QKeySequence keys)
-    {
-        // A closed modal dialog leaves no window active on the offscreen screen.
-        QApplication::setActiveWindow(mdi.get());
-        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
-        window->grid()->setFocus();
-        QTest::keySequence(window->grid(), keys);
-    }
+    void press(QKeySequence keys) { test::pressOnGrid(mdi.get(), window->grid(), keys); }
     void selectNumber(int number) { QVERIFY(window->grid()->selectKey(number)); }
     QColor pixel(int row, int column, QPoint offset)
     {
@@ -90,9 +81,7 @@ class TestBevetelWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"ledger"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"ledger"_s);
         prompt = std::make_unique<test::ScriptedPrompt>();
         Beall.evaszorzo = 15;
         mdi = std::make_unique<QMdiArea>();
@@ -106,8 +95,7 @@ private Q_SLOTS:
     {
         mdi.reset();
         prompt.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void opensOnceWithItsCommands()

@@ -1,7 +1,7 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/bevetel_sor.h"
 #include "ledgers/kiadas_sor.h"
-#include "support/test_env.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -11,12 +11,9 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(kalmira::Osszeg)
 
-class TestEntryRules : public QObject
+class TestEntryRules : public QObject, test::BooksFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<test::TestEnv> env; // today is 2006-05-31
-    std::unique_ptr<Database> db;
 
     void closeQuarter(const QString &negyedev)
     {
@@ -28,17 +25,8 @@ class TestEntryRules : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"rules"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
-    }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void init() { openBooks(u"rules"_s); }
+    void cleanup() { closeBooks(); }
 
     void newIncomeRowIsPostedWithItsCodesAndTax()
     {

@@ -1,9 +1,10 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/kiadas_window.h"
+#include "ledgers/ui/szerkeszt_bev.h"
 #include "ledgers/ui/szerkeszt_kiad.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 #include "window_driver.h"
 
 #include <QComboBox>
@@ -23,30 +24,20 @@ using test::field;
 using test::layoutOf;
 constexpr auto whenDialogOpens = test::whenDialogOpens<Tfrm_Szerkeszt_Kiad>;
 
-class TestKiadasWindow : public QObject
+class TestKiadasWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env; // today is 2006-05-31
-    std::unique_ptr<Database> db;
     std::unique_ptr<test::ScriptedPrompt> prompt;
     std::unique_ptr<QMdiArea> mdi;
     Tfrm_Kiadas *window = nullptr;
 
-    void press(QKeySequence keys)
-    {
-        QApplication::setActiveWindow(mdi.get());
-        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
-        window->grid()->setFocus();
-        QTest::keySequence(window->grid(), keys);
-    }
+    void press(QKeySequence keys) { test::pressOnGrid(mdi.get(), window->grid(), keys); }
 
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"ledger"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"ledger"_s);
         prompt = std::make_unique<test::ScriptedPrompt>();
         mdi = std::make_unique<QMdiArea>();
         mdi->resize(1000, 500);
@@ -58,8 +49,7 @@ private Q_SLOTS:
     {
         mdi.reset();
         prompt.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void opensOnceBesideTheIncomeLedgerWithItsCommands()
@@ -162,6 +152,29 @@ private Q_SLOTS:
             rows << q.value(0).toString() + q.value(1).toString();
         QCOMPARE(rows, (QStringList{u"1a"_s, u"2c"_s}));
         QCOMPARE(window->model()->index(1, Tfrm_Kiadas::Sorszam).data().toString(), u"00002"_s);
+    }
+
+    // Tab and Enter walk the fields of both row dialogs top to bottom, the
+    // income dialog's own fields after the amount, the buttons last.
+    void rowDialogsWalkTheirFieldsInOrder()
+    {
+        const auto walk = [](QDialog *dialog) {
+            QStringList names;
+            QWidget *at = field<QDateEdit>(dialog, "dtDatum");
+            do {
+                if (at->parentWidget() == dialog && (at->focusPolicy() & Qt::TabFocus))
+                    names << at->objectName();
+                at = at->nextInFocusChain();
+            } while (at != field<QDateEdit>(dialog, "dtDatum"));
+            return names;
+        };
+        const QStringList shared{u"dtDatum"_s, u"eBizonylat"_s, u"cbLeiras"_s, u"eMegjegyzes"_s,
+                                 u"eOsszeg"_s};
+        Tfrm_Szerkeszt_Kiad expense(*db, UjKiadas(*db), true);
+        QCOMPARE(walk(&expense), (shared + QStringList{u"btnOK"_s, u"btnMegsem"_s}));
+        Tfrm_Szerkeszt_Bev income(*db, UjBevetel(*db), true);
+        QCOMPARE(walk(&income), (shared + QStringList{u"eNovelo"_s, u"eCsokkento"_s, u"cbFizetve"_s,
+                                                      u"btnOK"_s, u"btnMegsem"_s}));
     }
 };
 

@@ -1,7 +1,7 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/numbering.h"
 #include "ledgers/quarters.h"
-#include "support/test_env.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -9,12 +9,9 @@
 using namespace kalmira;
 using namespace Qt::StringLiterals;
 
-class TestNumbering : public QObject
+class TestNumbering : public QObject, test::BooksFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
 
     // Income rows numbered as given, each described "r<number>" so that a
     // row can be followed through a renumbering.
@@ -38,17 +35,8 @@ class TestNumbering : public QObject
     QStringList incomeRows() { return rows(QStringLiteral("bevetel"), QStringLiteral("bevetel")); }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(QStringLiteral("numbering"));
-        db->open(env->dataFolder(), Database::Missing::Create);
-    }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void init() { openBooks(QStringLiteral("numbering")); }
+    void cleanup() { closeBooks(); }
 
     void nextNumberStartsAtOneAndFollowsTheHighest()
     {

@@ -1,3 +1,4 @@
+#include "books_fixture.h"
 #include "foundation/clock.h"
 #include "foundation/database.h"
 #include "ledgers/paged_table_model.h"
@@ -7,7 +8,7 @@
 #include "ledgers/ui/type_catalogue_window.h"
 #include "modal_driver.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
+#include "window_driver.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -28,16 +29,9 @@
 
 using namespace kalmira;
 using namespace Qt::StringLiterals;
+using test::captions;
 
 namespace {
-
-QStringList captions(const QList<QAction *> &actions)
-{
-    QStringList out;
-    for (const QAction *action : actions)
-        out << (action->isSeparator() ? u"|"_s : action->text());
-    return out;
-}
 
 template <typename T> T *child(QWidget *parent, const QString &name)
 {
@@ -49,12 +43,10 @@ template <typename T> T *child(QWidget *parent, const QString &name)
 
 } // namespace
 
-class TestObligationLedgerWindow : public QObject
+class TestObligationLedgerWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
     std::unique_ptr<QMdiArea> area;
 
     int addTaxType(const QString &name, double mertek, double csokk, double nov, const QString &fix)
@@ -123,9 +115,7 @@ class TestObligationLedgerWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"ledger"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"ledger"_s);
         area = std::make_unique<QMdiArea>();
         area->resize(1000, 700);
         area->show();
@@ -134,8 +124,7 @@ private Q_SLOTS:
     void cleanup()
     {
         area.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void commandsOfBothSides_data()

@@ -1,8 +1,8 @@
+#include "books_fixture.h"
 #include "foundation/clock.h"
 #include "foundation/database.h"
 #include "ledgers/obligations.h"
 #include "ledgers/type_catalogue.h"
-#include "support/test_env.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,12 +13,10 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(kalmira::Ertek)
 
-class TestObligations : public QObject
+class TestObligations : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
     const KotelezettsegOldal &ado = KotelezettsegOldal::ado();
 
     int addType(const QString &table, const QString &name, Ertek mertek, Ertek csokk, Ertek nov,
@@ -53,17 +51,11 @@ class TestObligations : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"obligations"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"obligations"_s);
         db->exec(u"DELETE FROM adotip"_s);
         db->exec(u"DELETE FROM jarulektip"_s);
     }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void cleanup() { closeBooks(); }
 
     void newRowsAreNumberedPerTypeWithTheirDefaults()
     {

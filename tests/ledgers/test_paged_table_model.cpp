@@ -1,8 +1,8 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "foundation/schema.h"
 #include "ledgers/display_format.h"
 #include "ledgers/paged_table_model.h"
-#include "support/test_env.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -31,12 +31,9 @@ QList<ModelColumn> incomeColumns()
 
 } // namespace
 
-class TestPagedTableModel : public QObject
+class TestPagedTableModel : public QObject, test::BooksFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
 
     QList<int> keysInSqlOrder(const QString &order, const QString &where = {})
     {
@@ -59,9 +56,7 @@ class TestPagedTableModel : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"model"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"model"_s);
         Transaction transaction(*db);
         QSqlQuery insert =
             db->prepare(u"INSERT INTO bevetel (bevetel, idoszak, datum, leiras, osszeg, lezarva) "
@@ -79,11 +74,7 @@ private Q_SLOTS:
         }
         transaction.commit();
     }
-    void cleanupTestCase()
-    {
-        db.reset();
-        env.reset();
-    }
+    void cleanupTestCase() { closeBooks(); }
 
     void passesTheModelTesterThroughEveryChange()
     {

@@ -1,7 +1,7 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/quarter_closing.h"
 #include "ledgers/quarters.h"
-#include "support/test_env.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,12 +10,10 @@
 using namespace kalmira;
 using namespace Qt::StringLiterals;
 
-class TestQuarterClosing : public QObject
+class TestQuarterClosing : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
     const QDate today{2006, 7, 3};
     static constexpr int Eva = 1;
 
@@ -56,17 +54,8 @@ class TestQuarterClosing : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<test::TestEnv>(today);
-        db = std::make_unique<Database>(u"closing"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
-    }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void init() { openBooks(u"closing"_s, today); }
+    void cleanup() { closeBooks(); }
 
     void closingBooksTheQuartersTaxRow()
     {

@@ -1,3 +1,4 @@
+#include "books_fixture.h"
 #include "foundation/beall.h"
 #include "foundation/database.h"
 #include "ledgers/paged_table_model.h"
@@ -6,7 +7,6 @@
 #include "ledgers/ui/quarter_closing_command.h"
 #include "shell/beallit_loader.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,12 +18,10 @@ using namespace Qt::StringLiterals;
 
 // The income ledger's closing command, with an income grid of its own
 // standing in for the ledger window that calls it.
-class TestQuarterClosingCommand : public QObject
+class TestQuarterClosingCommand : public QObject, test::BooksFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
     std::unique_ptr<QMdiArea> area;
     std::unique_ptr<PagedTableModel> income;
     int refreshed = 0;
@@ -59,9 +57,7 @@ class TestQuarterClosingCommand : public QObject
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<test::TestEnv>(QDate(2006, 5, 31));
-        db = std::make_unique<Database>(u"closing"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
+        openBooks(u"closing"_s, QDate(2006, 5, 31));
         LoadBeallit(*db);
         db->exec(u"INSERT INTO bevetel (bevetel, negyedev, osszeg, novelo, csokkento, lezarva) "
                  "VALUES (1, '20062', 100000, 0, 0, 'N'), (2, '20062', 50000, 0, 0, 'N')"_s);
@@ -78,8 +74,7 @@ private Q_SLOTS:
     {
         area.reset();
         income.reset();
-        db.reset();
-        env.reset();
+        closeBooks();
     }
 
     void closingShowsThePadlocksAndTheEvaLedger()

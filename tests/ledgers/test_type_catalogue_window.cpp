@@ -1,10 +1,11 @@
+#include "books_fixture.h"
 #include "foundation/database.h"
 #include "ledgers/paged_table_model.h"
 #include "ledgers/ui/type_catalogue_window.h"
 #include "ledgers/ui/type_editor_dialog.h"
 #include "modal_driver.h"
 #include "support/scripted_prompt.h"
-#include "support/test_env.h"
+#include "window_driver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,17 +21,9 @@
 
 using namespace kalmira;
 using namespace Qt::StringLiterals;
+using test::captions;
 
 namespace {
-
-// Captions in order, "|" for a separator.
-QStringList captions(const QList<QAction *> &actions)
-{
-    QStringList out;
-    for (const QAction *action : actions)
-        out << (action->isSeparator() ? u"|"_s : action->text());
-    return out;
-}
 
 void typeKey(QWidget *target, Qt::Key key, const QString &text,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -49,12 +42,9 @@ void reactivate(QWidget *window)
 
 } // namespace
 
-class TestTypeCatalogueWindow : public QObject
+class TestTypeCatalogueWindow : public QObject, test::BooksFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<test::TestEnv> env;
-    std::unique_ptr<Database> db;
 
     int keyOf(const QString &table, const QString &name)
     {
@@ -71,17 +61,8 @@ class TestTypeCatalogueWindow : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<test::TestEnv>();
-        db = std::make_unique<Database>(u"catalogue"_s);
-        db->open(env->dataFolder(), Database::Missing::Create);
-    }
-    void cleanup()
-    {
-        db.reset();
-        env.reset();
-    }
+    void init() { openBooks(u"catalogue"_s); }
+    void cleanup() { closeBooks(); }
 
     void layoutAndCommandsOfBothSides_data()
     {

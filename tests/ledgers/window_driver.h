@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,12 +35,31 @@ template <class T> T *field(QWidget *dialog, const char *name)
     return dialog->findChild<T *>(QString::fromLatin1(name));
 }
 
-// The texts of a toolbar or menu, "|" for a separator.
+// Presses keys on a ledger's grid with the frame window active: a closed
+// modal dialog leaves no window active on the offscreen screen.
+inline void pressOnGrid(QWidget *frame, QWidget *grid, QKeySequence keys)
+{
+    QApplication::setActiveWindow(frame);
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    grid->setFocus();
+    QTest::keySequence(grid, keys);
+}
+
+// The captions a toolbar shows, "|" for a separator.
 inline QStringList layoutOf(const QList<QAction *> &actions)
 {
     QStringList texts;
     for (const QAction *action : actions)
         texts << (action->isSeparator() ? QStringLiteral("|") : action->iconText());
+    return texts;
+}
+
+// The texts of a toolbar or menu, "|" for a separator.
+inline QStringList captions(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
     return texts;
 }
 

@@ -323,9 +323,12 @@ void ObligationLedgerWindow::aTorolExecute()
     });
 }
 
-void ObligationLedgerWindow::aBevallvaExecute()
+void ObligationLedgerWindow::toggleStep(
+    bool (Kotelezettseg::*done)() const, const QString &undoQuestion,
+    void (*undo)(Database &, const KotelezettsegOldal &, int, int),
+    const std::function<bool(int, const Kotelezettseg &, QDate)> &perform)
 {
-    guarded([this] {
+    guarded([&] {
         const std::optional<int> current = currentSorszam();
         if (!current)
             return;
@@ -333,48 +336,41 @@ void ObligationLedgerWindow::aBevallvaExecute()
             KotelezettsegOlvas(m_db, oldal(), m_tipus, *current);
         if (!row)
             return;
-        if (row->bevallott()) {
-            if (!KerdesBox(QStringLiteral("Töröljem a bevallást?"), QStringLiteral("Megerősítés")))
+        if (((*row).*done)()) {
+            if (!KerdesBox(undoQuestion, QStringLiteral("Megerősítés")))
                 return;
-            BevallasTorles(m_db, oldal(), m_tipus, *current);
+            undo(m_db, oldal(), m_tipus, *current);
         } else {
             QDate datum = Clock::today();
-            if (!InputDatum(datum, QString()))
+            if (!InputDatum(datum, QString()) || !perform(*current, *row, datum))
                 return;
-            Bevall(m_db, oldal(), m_tipus, *current, datum);
         }
         refresh();
     });
 }
 
+void ObligationLedgerWindow::aBevallvaExecute()
+{
+    toggleStep(&Kotelezettseg::bevallott, QStringLiteral("Töröljem a bevallást?"), &BevallasTorles,
+               [this](int sorszam, const Kotelezettseg &, QDate datum) {
+                   Bevall(m_db, oldal(), m_tipus, sorszam, datum);
+                   return true;
+               });
+}
+
 void ObligationLedgerWindow::aMegfizetExecute()
 {
-    guarded([this] {
-        const std::optional<int> current = currentSorszam();
-        if (!current)
-            return;
-        const std::optional<Kotelezettseg> row =
-            KotelezettsegOlvas(m_db, oldal(), m_tipus, *current);
-        if (!row)
-            return;
-        if (row->fizetve()) {
-            if (!KerdesBox(QStringLiteral("Töröljem a kifizetést?"), QStringLiteral("Megerősítés")))
-                return;
-            FizetesTorles(m_db, oldal(), m_tipus, *current);
-        } else {
-            QDate datum = Clock::today();
-            if (!InputDatum(datum, QString()))
-                return;
+    toggleStep(
+        &Kotelezettseg::fizetve, QStringLiteral("Töröljem a kifizetést?"), &FizetesTorles,
+        [this](int sorszam, const Kotelezettseg &row, QDate datum) {
             // The year of the row's due date, whatever today is.
-            const int ev =
-                (row->dat_esedekes.isValid() ? row->dat_esedekes : Clock::today()).year();
+            const int ev = (row.dat_esedekes.isValid() ? row.dat_esedekes : Clock::today()).year();
             double osszeg = FizetesJavaslat(m_db, oldal(), m_tipus, ev);
             if (!InputSzam(QStringLiteral("Összeg"), QStringLiteral("Add meg az összeget"), osszeg))
-                return;
-            Megfizet(m_db, oldal(), m_tipus, *current, datum, osszeg);
-        }
-        refresh();
-    });
+                return false;
+            Megfizet(m_db, oldal(), m_tipus, sorszam, datum, osszeg);
+            return true;
+        });
 }
 
 void ObligationLedgerWindow::aSzurExecute()

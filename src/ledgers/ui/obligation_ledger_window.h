@@ -68,6 +68,11 @@ private:
     void orderBy(int column);
     // Runs a command, showing what the storage refuses in the error box.
     void guarded(const std::function<void()> &command);
+    // Declaring and paying: on a row that has had the step, asks and undoes
+    // it; else asks the date and performs it (false: cancelled).
+    void toggleStep(bool (Kotelezettseg::*done)() const, const QString &undoQuestion,
+                    void (*undo)(Database &, const KotelezettsegOldal &, int, int),
+                    const std::function<bool(int, const Kotelezettseg &, QDate)> &perform);
 
     void aUjExecute();
     void aSzerkesztExecute();

@@ -1,16 +1,11 @@
 #pragma once
 
 #include "ledgers/bevetel_sor.h"
-
-#include <QDialog>
+#include "ledgers/ui/ledger_row_dialog.h"
 
 #include <optional>
 
 class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QLineEdit;
-class QPushButton;
 
 namespace kalmira {
 
@@ -19,7 +14,7 @@ class Database;
 // The income row dialog. It edits a copy of the row; OK refuses a closed
 // quarter, derives the codes and the tax and stores the row, Mégsem leaves
 // the books untouched.
-class Tfrm_Szerkeszt_Bev : public QDialog
+class Tfrm_Szerkeszt_Bev : public LedgerRowDialog
 {
     Q_OBJECT
 public:
@@ -30,22 +25,13 @@ public:
     Tfrm_Szerkeszt_Bev(Database &db, const BevetelSor &sor, bool uj, QWidget *parent = nullptr);
 
 private:
-    void btnOKClick();
+    void btnOKClick() override;
 
-    Database &m_db;
     BevetelSor m_sor;
     std::optional<QDate> m_stored; // the date the row had, for an existing row
-    QDateEdit *m_datum;
-    QLineEdit *m_bizonylat;
-    QComboBox *m_leiras;
-    QLineEdit *m_megjegyzes;
-    QLineEdit *m_osszeg;
     QLineEdit *m_novelo;
     QLineEdit *m_csokkento;
     QCheckBox *m_fizetve;
-    QLineEdit *m_sorszam;
-    QPushButton *m_ok;
-    QPushButton *m_megsem;
 };
 
 } // namespace kalmira

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "ledgers/kiadas_sor.h"
-
-#include <QDialog>
+#include "ledgers/ui/ledger_row_dialog.h"
 
 #include <optional>
-
-class QComboBox;
-class QDateEdit;
-class QLineEdit;
-class QPushButton;
 
 namespace kalmira {
 
@@ -17,7 +11,7 @@ class Database;
 
 // The expense row dialog: edits a copy of the row; OK derives the codes and
 // stores it at once, Mégsem leaves the books untouched.
-class Tfrm_Szerkeszt_Kiad : public QDialog
+class Tfrm_Szerkeszt_Kiad : public LedgerRowDialog
 {
     Q_OBJECT
 public:
@@ -28,19 +22,10 @@ public:
     Tfrm_Szerkeszt_Kiad(Database &db, const KiadasSor &sor, bool uj, QWidget *parent = nullptr);
 
 private:
-    void btnOKClick();
+    void btnOKClick() override;
 
-    Database &m_db;
     KiadasSor m_sor;
     bool m_uj;
-    QDateEdit *m_datum;
-    QLineEdit *m_bizonylat;
-    QComboBox *m_leiras;
-    QLineEdit *m_megjegyzes;
-    QLineEdit *m_osszeg;
-    QLineEdit *m_sorszam;
-    QPushButton *m_ok;
-    QPushButton *m_megsem;
 };
 
 } // namespace kalmira
