@@ -1,5 +1,6 @@
 #include "ledgers/ui/ledger_grid.h"
 
+#include "ledgers/display_format.h"
 #include "ledgers/paged_table_model.h"
 
 #include <QApplication>
@@ -141,6 +142,46 @@ void LedgerGrid::applyWidthRule()
         const int title = model() ? horizontalHeader()->sectionSizeHint(column) : 0;
         setColumnWidth(column, std::max(share, title));
     }
+}
+
+namespace {
+
+// A long value of the field as the grid shows it; text fields are judged by
+// their first dozen characters, the rest of a long text may be cut.
+QString sampleText(const schema::Field &field)
+{
+    switch (field.kind) {
+    case schema::Kind::Date:
+        return displayText(field, QStringLiteral("2006-12-28"));
+    case schema::Kind::Number:
+        return displayText(field, 99999999.0);
+    case schema::Kind::LongInt:
+    case schema::Kind::AutoInc:
+        return displayText(field, 99999);
+    case schema::Kind::Alpha:
+        break;
+    }
+    return QString(std::min(field.size, 12), QLatin1Char('n'));
+}
+
+} // namespace
+
+int LedgerGrid::preferredWidth() const
+{
+    if (!m_model)
+        return m_base;
+    const int padding = 14;
+    double share = 0;
+    for (int column = 0; column < m_widths.size(); ++column) {
+        const Width &rule = m_widths[column];
+        if (rule.pixels > 0 || rule.fraction <= 0)
+            continue;
+        const schema::Field *field = m_model->table().field(m_model->fieldOf(column));
+        const int value = field ? fontMetrics().horizontalAdvance(sampleText(*field)) + padding : 0;
+        const int needed = std::max(value, horizontalHeader()->sectionSizeHint(column));
+        share = std::max(share, needed / rule.fraction);
+    }
+    return int(std::ceil(share)) + m_base;
 }
 
 void LedgerGrid::resizeEvent(QResizeEvent *event)
