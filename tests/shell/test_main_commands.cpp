@@ -154,7 +154,8 @@ private slots:
                  QStringLiteral("frm_Bevetel"));
     }
 
-    // Open once, as ledgers, and wide enough that no title or value is cut.
+    // Open once, as ledgers, and wide enough that no title, date, amount or
+    // text of up to ten characters is cut.
     void ledgerKeysOpenTheRealLedgersOnce()
     {
         wireCommands(*m_window); // the program's own registrations, not the test children
@@ -163,9 +164,13 @@ private slots:
         m_window->database().exec(
             QStringLiteral("INSERT INTO bevetel (bevetel, idoszak, negyedev, datum, bizonylat, "
                            "leiras, osszeg, novelo, csokkento, adoalap, adoeloleg, megjegyzes) "
-                           "VALUES (1, '200605', '20062', '2006-05-30', 'SZ-2006/00123', "
+                           "VALUES (1, '200605', '20062', '2006-05-30', 'SZ-2006/12', "
                            "'Tanácsadás', 12345678, 1234567, 1234567, 12345678, 1851852, "
                            "'május')"));
+        m_window->database().exec(
+            QStringLiteral("INSERT INTO kiadas (kiadas, idoszak, datum, bizonylat, leiras, osszeg, "
+                           "megjegyzes) VALUES (1, '200605', '2006-05-30', 'B-2006/123', "
+                           "'Irodaszerek', 12345678, 'készpénz')"));
         QTest::keyClick(m_window.get(), Qt::Key_F6);
         QTest::keyClick(m_window.get(), Qt::Key_F6);
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);

@@ -147,7 +147,7 @@ void LedgerGrid::applyWidthRule()
 namespace {
 
 // A long value of the field as the grid shows it; text fields are judged by
-// their first dozen characters, the rest of a long text may be cut.
+// their first ten characters, the rest of a long text may be cut.
 QString sampleText(const schema::Field &field)
 {
     switch (field.kind) {
@@ -161,7 +161,7 @@ QString sampleText(const schema::Field &field)
     case schema::Kind::Alpha:
         break;
     }
-    return QString(std::min(field.size, 12), QLatin1Char('n'));
+    return QString(std::min(field.size, 10), QLatin1Char('n'));
 }
 
 } // namespace
@@ -170,18 +170,35 @@ int LedgerGrid::preferredWidth() const
 {
     if (!m_model)
         return m_base;
-    const int padding = 14;
+    // The rule already keeps each column as wide as its title, so the share
+    // has to cover only values wider than their title.
+    const int padding = 8; // the cell's margins
     double share = 0;
+    QList<int> titles;
     for (int column = 0; column < m_widths.size(); ++column) {
         const Width &rule = m_widths[column];
+        titles << horizontalHeader()->sectionSizeHint(column);
         if (rule.pixels > 0 || rule.fraction <= 0)
             continue;
         const schema::Field *field = m_model->table().field(m_model->fieldOf(column));
         const int value = field ? fontMetrics().horizontalAdvance(sampleText(*field)) + padding : 0;
-        const int needed = std::max(value, horizontalHeader()->sectionSizeHint(column));
-        share = std::max(share, needed / rule.fraction);
+        if (value > titles[column])
+            share = std::max(share, value / rule.fraction);
     }
-    return int(std::ceil(share)) + m_base;
+    // Then wide enough that the columns, titles included, fit side by side.
+    int width = int(std::ceil(share)) + m_base;
+    const auto columnsFit = [&] {
+        int used = m_base;
+        for (int column = 0; column < m_widths.size(); ++column) {
+            const Width &rule = m_widths[column];
+            if (rule.pixels == 0)
+                used += std::max(int(std::trunc((width - m_base) * rule.fraction)), titles[column]);
+        }
+        return used <= width;
+    };
+    while (!columnsFit() && width < 4000) // a rule whose shares pass 1 never fits
+        width += 8;
+    return width;
 }
 
 void LedgerGrid::resizeEvent(QResizeEvent *event)
