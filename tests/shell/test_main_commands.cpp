@@ -1,10 +1,14 @@
 // The main window's commands, driven through the real window offscreen.
 #include "foundation/beall.h"
 #include "foundation/error.h"
+#include "ledgers/modal_driver.h"
 #include "ledgers/ui/bevetel_window.h"
 #include "ledgers/ui/kiadas_window.h"
-#include "shell/ui/icons.h"
+#include "ledgers/ui/obligation_ledger_window.h"
+#include "ledgers/ui/open_obligation_ledger.h"
+#include "ledgers/ui/type_catalogue_window.h"
 #include "shell/ui/command_hooks.h"
+#include "shell/ui/icons.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/mdi_children.h"
 #include "support/scripted_prompt.h"
@@ -13,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -149,20 +154,131 @@ private slots:
                  QStringLiteral("frm_Bevetel"));
     }
 
+    // Open once, as ledgers, and wide enough that no title, date, amount or
+    // text of up to ten characters is cut.
     void ledgerKeysOpenTheRealLedgersOnce()
     {
         wireCommands(*m_window); // the program's own registrations, not the test children
+        m_window->resize(1280, 800);
+        QTRY_VERIFY(m_window->mdiArea()->viewport()->width() > 1200);
+        m_window->database().exec(
+            QStringLiteral("INSERT INTO bevetel (bevetel, idoszak, negyedev, datum, bizonylat, "
+                           "leiras, osszeg, novelo, csokkento, adoalap, adoeloleg, megjegyzes) "
+                           "VALUES (1, '200605', '20062', '2006-05-30', 'SZ-2006/12', "
+                           "'Tanácsadás', 12345678, 1234567, 1234567, 12345678, 1851852, "
+                           "'május')"));
+        m_window->database().exec(
+            QStringLiteral("INSERT INTO kiadas (kiadas, idoszak, datum, bizonylat, leiras, osszeg, "
+                           "megjegyzes) VALUES (1, '200605', '2006-05-30', 'B-2006/123', "
+                           "'Irodaszerek', 12345678, 'készpénz')"));
         QTest::keyClick(m_window.get(), Qt::Key_F6);
         QTest::keyClick(m_window.get(), Qt::Key_F6);
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
-        QVERIFY(qobject_cast<Tfrm_Bevetel *>(m_window->mdiArea()->activeSubWindow()->widget()));
+        auto *income =
+            qobject_cast<Tfrm_Bevetel *>(m_window->mdiArea()->activeSubWindow()->widget());
+        QVERIFY(income);
         QTest::keyClick(m_window.get(), Qt::Key_F9);
-        QVERIFY(qobject_cast<Tfrm_Kiadas *>(m_window->mdiArea()->activeSubWindow()->widget()));
+        auto *expense =
+            qobject_cast<Tfrm_Kiadas *>(m_window->mdiArea()->activeSubWindow()->widget());
+        QVERIFY(expense);
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
+
+        for (LedgerWindow *ledger :
+             {static_cast<LedgerWindow *>(income), static_cast<LedgerWindow *>(expense)}) {
+            QVERIFY(MdiChildren::isLedger(ledger));
+            QVERIFY(ledger->testAttribute(Qt::WA_DeleteOnClose));
+            const LedgerGrid *grid = ledger->grid();
+            // The income ledger's two picture columns keep their fixed width.
+            const int first = ledger == income ? int(Tfrm_Bevetel::Sorszam) : 0;
+            for (int column = first; column < grid->model()->columnCount(); ++column) {
+                const QString what =
+                    ledger->objectName() + QStringLiteral(" column %1").arg(column);
+                QVERIFY2(grid->columnWidth(column) >=
+                             grid->horizontalHeader()->sectionSizeHint(column),
+                         qPrintable(what));
+                QVERIFY2(grid->columnWidth(column) >=
+                             grid->sizeHintForIndex(grid->model()->index(0, column)).width(),
+                         qPrintable(what));
+            }
+        }
+    }
+
+    // A small main window: the ledgers open within its area.
+    void ledgerWindowsFitTheArea()
+    {
+        wireCommands(*m_window);
+        m_window->resize(640, 480);
+        QTRY_VERIFY(m_window->mdiArea()->viewport()->width() < 700);
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        OpenAdo(m_window->mdiArea(), m_window->database(), Beall.eva, Beall.eva_nev);
+        const QRect area = m_window->mdiArea()->viewport()->rect();
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
+        for (const QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
+            QVERIFY2(sub->width() <= area.width() && sub->height() <= area.height(),
+                     qPrintable(sub->widget()->objectName()));
+    }
+
+    // F7 and F8: the type picked in the catalogue has one ledger, which a
+    // second pick brings forward.
+    void obligationKeysOpenThePickedTypesLedgerOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("objectName");
+        QTest::newRow("F7 taxes") << int(Qt::Key_F7) << QStringLiteral("adotip")
+                                  << QStringLiteral("frm_Ado");
+        QTest::newRow("F8 contributions")
+            << int(Qt::Key_F8) << QStringLiteral("jarulektip") << QStringLiteral("frm_Jarulek");
+    }
+    void obligationKeysOpenThePickedTypesLedgerOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, table);
+        QFETCH(QString, objectName);
+        const auto typeKey = [&](const QString &order) {
+            return m_window->database()
+                .scalar(
+                    QStringLiteral("SELECT %1 FROM %1 ORDER BY %1 %2 LIMIT 1").arg(table, order))
+                .toInt();
+        };
+        const int first = typeKey(QStringLiteral("ASC"));
+        const int last = typeKey(QStringLiteral("DESC"));
+        QVERIFY(first != last);
+        ObligationLedgerWindow *picked = nullptr;
+        const auto pick = [&](int tipus) {
+            picked = nullptr;
+            // The offscreen screen activates no window after a dialog closes.
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            test::OnModal<TypeCatalogueWindow> catalogue([tipus](TypeCatalogueWindow *window) {
+                QVERIFY(window->selectKey(tipus));
+                window->findChild<QAction *>(QStringLiteral("aElfogad"))->trigger();
+            });
+            QTest::keyClick(m_window.get(), Qt::Key(key));
+            QVERIFY(catalogue.ran());
+            picked = qobject_cast<ObligationLedgerWindow *>(
+                m_window->mdiArea()->activeSubWindow()->widget());
+        };
+        pick(first);
+        ObligationLedgerWindow *ledger = picked;
+        QVERIFY(ledger);
+        QCOMPARE(ledger->objectName(), objectName);
+        QCOMPARE(ledger->Tipus(), first);
+        QVERIFY(MdiChildren::isLedger(ledger));
+        QVERIFY(ledger->testAttribute(Qt::WA_DeleteOnClose));
+        QTRY_COMPARE(windowEntries(m_window->windowMenu()).size(), 1);
+        QCOMPARE(windowEntries(m_window->windowMenu())[0]->text(), ledger->windowTitle());
+
+        pick(last);
+        QVERIFY(picked && picked != ledger);
+        pick(first);
+        QCOMPARE(picked, ledger);
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
     }
 
     void unwiredCommandsDoNothing()
     {
+        m_window->hooks() = CommandHooks{};
         for (const char *name : {"aAdo", "aJarulek", "aSugo", "aFontos", "aHonlap", "aLevel",
                                  "aUjdonsag", "aNevjegy", "aFelhasznalo", "aSQL"})
             m_window->command(QString::fromLatin1(name))->trigger();
@@ -273,6 +389,30 @@ private slots:
         QCOMPARE(m_window->font().pointSize(), expected);
         QCOMPARE(ledger->font().pointSize(), expected);
         QCOMPARE(other->font().pointSize(), 14);
+    }
+
+    // The font commands reach the ledger windows the program opens.
+    void fontCommandsReachTheRealLedgers()
+    {
+        wireCommands(*m_window);
+        Beall.BetuMeret = 9;
+        m_window->applyFontSize();
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QWidget *income = m_window->mdiArea()->activeSubWindow()->widget();
+        QWidget *tax = OpenAdo(m_window->mdiArea(), m_window->database(), Beall.eva, Beall.eva_nev);
+        QVERIFY(qobject_cast<Tfrm_Bevetel *>(income) && tax);
+        QCOMPARE(income->font().pointSize(), 9);
+        QCOMPARE(tax->font().pointSize(), 9);
+        QTest::keyClick(m_window.get(), Qt::Key_F11);
+        for (QWidget *ledger : {income, tax}) {
+            QCOMPARE(ledger->font().pointSize(), 10);
+            QCOMPARE(ledger->findChild<QTableView *>(QStringLiteral("DBGrid1"))->font().pointSize(),
+                     10);
+        }
+        QTest::keyClick(m_window.get(), Qt::Key_F12);
+        QTest::keyClick(m_window.get(), Qt::Key_F12);
+        QCOMPARE(income->font().pointSize(), 8);
+        QCOMPARE(tax->font().pointSize(), 8);
     }
 
     void administratorCommandsNeedTheRight()

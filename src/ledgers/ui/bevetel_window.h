@@ -29,10 +29,8 @@ public:
 
     explicit Tfrm_Bevetel(Database &db, QWidget *parent = nullptr);
 
-    static Tfrm_Bevetel *Open(QMdiArea &area, Database &db)
-    {
-        return OpenSingle<Tfrm_Bevetel>(area, db);
-    }
+    // The open one in the area brought forward, else a new one.
+    static Tfrm_Bevetel *Open(QMdiArea &area, Database &db);
 
     QAction *aUj;
     QAction *aSzerkeszt;
@@ -42,10 +40,6 @@ public:
     QAction *aNyomtat;
     QAction *aHtml;
     QAction *aBezar;
-
-Q_SIGNALS:
-    // "Zárás": quarter closing runs on this window and refreshes it after.
-    void quarterClosingRequested();
 
 private:
     void EditBevetel(bool uj);

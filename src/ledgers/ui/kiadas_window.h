@@ -22,10 +22,8 @@ public:
 
     explicit Tfrm_Kiadas(Database &db, QWidget *parent = nullptr);
 
-    static Tfrm_Kiadas *Open(QMdiArea &area, Database &db)
-    {
-        return OpenSingle<Tfrm_Kiadas>(area, db);
-    }
+    // The open one in the area brought forward, else a new one.
+    static Tfrm_Kiadas *Open(QMdiArea &area, Database &db);
 
     QAction *aUj;
     QAction *aSzerkeszt;

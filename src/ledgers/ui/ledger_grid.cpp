@@ -1,5 +1,6 @@
 #include "ledgers/ui/ledger_grid.h"
 
+#include "ledgers/display_format.h"
 #include "ledgers/paged_table_model.h"
 
 #include <QApplication>
@@ -141,6 +142,63 @@ void LedgerGrid::applyWidthRule()
         const int title = model() ? horizontalHeader()->sectionSizeHint(column) : 0;
         setColumnWidth(column, std::max(share, title));
     }
+}
+
+namespace {
+
+// A long value of the field as the grid shows it; text fields are judged by
+// their first ten characters, the rest of a long text may be cut.
+QString sampleText(const schema::Field &field)
+{
+    switch (field.kind) {
+    case schema::Kind::Date:
+        return displayText(field, QStringLiteral("2006-12-28"));
+    case schema::Kind::Number:
+        return displayText(field, 99999999.0);
+    case schema::Kind::LongInt:
+    case schema::Kind::AutoInc:
+        return displayText(field, 99999);
+    case schema::Kind::Alpha:
+        break;
+    }
+    return QString(std::min(field.size, 10), QLatin1Char('n'));
+}
+
+} // namespace
+
+int LedgerGrid::preferredWidth() const
+{
+    if (!m_model)
+        return m_base;
+    // The rule already keeps each column as wide as its title, so the share
+    // has to cover only values wider than their title.
+    const int padding = 8; // the cell's margins
+    double share = 0;
+    QList<int> titles;
+    for (int column = 0; column < m_widths.size(); ++column) {
+        const Width &rule = m_widths[column];
+        titles << horizontalHeader()->sectionSizeHint(column);
+        if (rule.pixels > 0 || rule.fraction <= 0)
+            continue;
+        const schema::Field *field = m_model->table().field(m_model->fieldOf(column));
+        const int value = field ? fontMetrics().horizontalAdvance(sampleText(*field)) + padding : 0;
+        if (value > titles[column])
+            share = std::max(share, value / rule.fraction);
+    }
+    // Then wide enough that the columns, titles included, fit side by side.
+    int width = int(std::ceil(share)) + m_base;
+    const auto columnsFit = [&] {
+        int used = m_base;
+        for (int column = 0; column < m_widths.size(); ++column) {
+            const Width &rule = m_widths[column];
+            if (rule.pixels == 0)
+                used += std::max(int(std::trunc((width - m_base) * rule.fraction)), titles[column]);
+        }
+        return used <= width;
+    };
+    while (!columnsFit() && width < 4000) // a rule whose shares pass 1 never fits
+        width += 8;
+    return width;
 }
 
 void LedgerGrid::resizeEvent(QResizeEvent *event)

@@ -55,6 +55,9 @@ public:
     LedgerCellDelegate *cellDelegate() const { return m_delegate; }
     void setWidthRule(const QList<Width> &widths, int base);
     void applyWidthRule();
+    // The width at which the rule leaves every column room for its title and
+    // a full value of its field.
+    int preferredWidth() const;
 
     int currentRow() const;
     // The key of the current row, or an invalid QVariant on an empty view.

@@ -1,16 +1,10 @@
 #include "ledgers/ui/ledger_grid_delegate.h"
 
 #include "ledgers/paged_table_model.h"
+#include "shell/ui/icons.h"
 
 #include <QApplication>
 #include <QPainter>
-
-// kalmira_gui is a static library: the linker keeps its compiled-in
-// resources only for a program that asks for them by name.
-static void loadResources()
-{
-    Q_INIT_RESOURCE(kalmira);
-}
 
 namespace kalmira {
 
@@ -22,11 +16,7 @@ LedgerGridDelegate::LedgerGridDelegate(PagedTableModel *model, QSet<int> tickCol
 
 QPixmap LedgerGridDelegate::tick()
 {
-    static const QPixmap pixmap = [] {
-        loadResources();
-        return QPixmap(QStringLiteral(":/icons/obligation_tick.png"));
-    }();
-    return pixmap;
+    return kalmiraIcon(IconRole::Tick).pixmap(16, 16);
 }
 
 void LedgerGridDelegate::initStyleOption(QStyleOptionViewItem *option,

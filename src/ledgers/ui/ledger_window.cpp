@@ -9,21 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-// The pictures are compiled into the static gui library, whose resource
-// object the linker keeps only when something names it.
-static void initLedgerResources()
-{
-    static const bool done = [] {
-        Q_INIT_RESOURCE(kalmira);
-        return true;
-    }();
-    Q_UNUSED(done);
-}
 
 namespace kalmira {
 
@@ -37,10 +28,9 @@ LedgerWindow::LedgerWindow(Database &db, const QString &objectName, const QStrin
     : QWidget(parent), m_db(db), m_grid(new LedgerGrid(this)), m_toolBar(new QToolBar(this)),
       m_menu(new QMenu(this))
 {
-    initLedgerResources();
     setObjectName(objectName);
     setWindowTitle(caption);
-    setAttribute(Qt::WA_DeleteOnClose);
+    applyFontSize(); // before the first sizeHint, which measures with it
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -73,11 +63,20 @@ void LedgerWindow::setupGrid(const schema::Table &table, const QList<ModelColumn
     });
 }
 
+QSize LedgerWindow::sizeHint() const
+{
+    const int rows = 20;
+    const int height =
+        m_toolBar->sizeHint().height() + m_grid->horizontalHeader()->sizeHint().height() +
+        rows * m_grid->verticalHeader()->defaultSectionSize() + 2 * m_grid->frameWidth();
+    return {m_grid->preferredWidth(), height};
+}
+
 QAction *LedgerWindow::addCommand(const char *name, const QString &caption, const QString &hint,
-                                  const QKeySequence &shortcut, const QString &icon,
+                                  const QKeySequence &shortcut, IconRole icon,
                                   std::function<void()> slot)
 {
-    auto *action = new QAction(QIcon(icon), caption, this);
+    auto *action = new QAction(kalmiraIcon(icon), caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(hint);
     action->setStatusTip(hint);
@@ -212,17 +211,16 @@ void LedgerWindow::showPosted(const std::optional<int> &number)
         m_grid->selectRow(m_grid->currentRow());
 }
 
-void LedgerWindow::showEvent(QShowEvent *event)
+void LedgerWindow::applyFontSize()
 {
-    // Ctrl+F4 is this window's "Bezár"; the MDI frame's own Ctrl+F4 would make
-    // the key ambiguous, and then neither would close.
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->systemMenu())
-        for (QAction *action : sub->systemMenu()->actions())
-            if (action->shortcuts().contains(aBezarKeys()))
-                action->setShortcuts({});
     QFont font = this->font();
     font.setPointSize(Beall.BetuMeret);
     setFont(font);
+}
+
+void LedgerWindow::showEvent(QShowEvent *event)
+{
+    applyFontSize();
     QWidget::showEvent(event);
 }
 

@@ -3,15 +3,15 @@
 #include "ledgers/numbering.h"
 #include "ledgers/paged_table_model.h"
 #include "ledgers/ui/ledger_grid.h"
+#include "shell/ui/icons.h"
 
 #include <QKeySequence>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QWidget>
 
 #include <functional>
 
 class QAction;
+class QMdiArea;
 class QMenu;
 class QToolBar;
 
@@ -39,14 +39,16 @@ public:
     // The shortcut of "Bezár", which the MDI frame must not claim too.
     static QKeySequence aBezarKeys();
 
+    // Wide enough for every column's title and a full value, some twenty rows high.
+    QSize sizeHint() const override;
+
 protected:
     LedgerWindow(Database &db, const QString &objectName, const QString &caption, QWidget *parent);
 
     void setupGrid(const schema::Table &table, const QList<ModelColumn> &columns,
                    const QList<LedgerGrid::Width> &widths, int widthBase);
     QAction *addCommand(const char *name, const QString &caption, const QString &hint,
-                        const QKeySequence &shortcut, const QString &icon,
-                        std::function<void()> slot);
+                        const QKeySequence &shortcut, IconRole icon, std::function<void()> slot);
     // nullptr in a list stands for a separator.
     void arrange(const QList<QAction *> &toolbar, const QList<QAction *> &menu);
 
@@ -63,6 +65,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void applyFontSize();
     void sortBy(int column);
 
     Database &m_db;
@@ -71,24 +74,5 @@ private:
     QToolBar *m_toolBar;
     QMenu *m_menu;
 };
-
-// Brings the window of that class in the MDI area to the front, or creates
-// it when there is none: a ledger is open at most once.
-template <class Window> Window *OpenSingle(QMdiArea &area, Database &db)
-{
-    for (QMdiSubWindow *sub : area.subWindowList()) {
-        if (auto *window = qobject_cast<Window *>(sub->widget())) {
-            sub->showNormal();
-            area.setActiveSubWindow(sub);
-            return window;
-        }
-    }
-    auto *window = new Window(db);
-    QMdiSubWindow *sub = area.addSubWindow(window);
-    sub->resize(900, 420);
-    sub->show();
-    area.setActiveSubWindow(sub);
-    return window;
-}
 
 } // namespace kalmira

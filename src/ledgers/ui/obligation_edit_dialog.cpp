@@ -6,6 +6,7 @@
 #include "ledgers/display_format.h"
 #include "ledgers/ui/amount_edit.h"
 #include "shell/ui/dialog_conventions.h"
+#include "shell/ui/icons.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 namespace kalmira {
@@ -61,7 +61,7 @@ void ObligationEditDialog::build()
     m_adoalap = named(new AmountEdit(QString::fromLatin1(kAmount), this), "edAdoalap");
     m_mertek = named(new AmountEdit(QString::fromLatin1(kRate), this), "edMertek");
     m_szamol = named(new QToolButton(this), "btnSzamol");
-    m_szamol->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    m_szamol->setIcon(kalmiraIcon(IconRole::Calculate));
     m_szamol->setToolTip(QStringLiteral("Számol"));
     m_csokkento = named(new AmountEdit(QString::fromLatin1(kAmount), this), "edCsokkento");
     m_novelo = named(new AmountEdit(QString::fromLatin1(kAmount), this), "edNovelo");

@@ -18,7 +18,6 @@
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -97,7 +96,11 @@ ObligationLedgerWindow::ObligationLedgerWindow(Database &db, const Side &side, i
     layout->addWidget(m_grid);
     if (m_model->rowCount() > 0)
         m_grid->setCurrentIndex(m_model->index(0, ColSorszam));
-    resize(std::max(side.designSize.width(), preferredWidth()), side.designSize.height());
+}
+
+QSize ObligationLedgerWindow::sizeHint() const
+{
+    return {std::max(m_side.designSize.width(), preferredWidth()), m_side.designSize.height()};
 }
 
 // Wide enough for every column to show its title and a full value; the
@@ -158,10 +161,10 @@ void ObligationLedgerWindow::buildGrid()
 }
 
 QAction *ObligationLedgerWindow::addCommand(const char *name, const QString &caption,
-                                            const QString &hint, const QKeySequence &key, int icon,
-                                            void (ObligationLedgerWindow::*slot)())
+                                            const QString &hint, const QKeySequence &key,
+                                            IconRole icon, void (ObligationLedgerWindow::*slot)())
 {
-    auto *action = new QAction(style()->standardIcon(QStyle::StandardPixmap(icon)), caption, this);
+    auto *action = new QAction(kalmiraIcon(icon), caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(hint);
     action->setStatusTip(hint);
@@ -177,31 +180,31 @@ void ObligationLedgerWindow::buildCommands()
 {
     using W = ObligationLedgerWindow;
     QAction *uj = addCommand("aUj", QStringLiteral("Új sor"), QStringLiteral("Új sor"),
-                             QKeySequence(Qt::Key_Insert), QStyle::SP_FileIcon, &W::aUjExecute);
-    QAction *szerkeszt = addCommand("aSzerkeszt", QStringLiteral("Szerkeszt"),
-                                    QStringLiteral("Szerkesztés"), QKeySequence(Qt::Key_F2),
-                                    QStyle::SP_FileDialogDetailedView, &W::aSzerkesztExecute);
-    QAction *torol = addCommand("aTorol", QStringLiteral("Töröl"), QStringLiteral("Töröl"),
-                                QKeySequence(Qt::CTRL | Qt::Key_Delete), QStyle::SP_TrashIcon,
-                                &W::aTorolExecute);
-    QAction *bevallva = addCommand("aBevallva", QStringLiteral("Bevallva"),
-                                   QStringLiteral("Bevallva"), QKeySequence(Qt::CTRL | Qt::Key_B),
-                                   QStyle::SP_DialogApplyButton, &W::aBevallvaExecute);
-    QAction *megfizet = addCommand("aMegfizet", m_side.paidCaption, m_side.paidCaption,
-                                   QKeySequence(Qt::CTRL | Qt::Key_M), QStyle::SP_DialogSaveButton,
-                                   &W::aMegfizetExecute);
+                             QKeySequence(Qt::Key_Insert), IconRole::New, &W::aUjExecute);
+    QAction *szerkeszt =
+        addCommand("aSzerkeszt", QStringLiteral("Szerkeszt"), QStringLiteral("Szerkesztés"),
+                   QKeySequence(Qt::Key_F2), IconRole::Edit, &W::aSzerkesztExecute);
+    QAction *torol =
+        addCommand("aTorol", QStringLiteral("Töröl"), QStringLiteral("Töröl"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Delete), IconRole::Delete, &W::aTorolExecute);
+    QAction *bevallva =
+        addCommand("aBevallva", QStringLiteral("Bevallva"), QStringLiteral("Bevallva"),
+                   QKeySequence(Qt::CTRL | Qt::Key_B), IconRole::Declare, &W::aBevallvaExecute);
+    QAction *megfizet =
+        addCommand("aMegfizet", m_side.paidCaption, m_side.paidCaption,
+                   QKeySequence(Qt::CTRL | Qt::Key_M), IconRole::Pay, &W::aMegfizetExecute);
     m_szur = addCommand("aSzur", QStringLiteral("Szűrés"), QStringLiteral("Szűrés időszakra"),
-                        QKeySequence(Qt::Key_F3), QStyle::SP_FileDialogListView, &W::aSzurExecute);
+                        QKeySequence(Qt::Key_F3), IconRole::Filter, &W::aSzurExecute);
     m_szur->setCheckable(true);
-    QAction *nyomtat = addCommand("aNyomtat", QStringLiteral("Nyomtat"), QStringLiteral("Nyomtat"),
-                                  QKeySequence(Qt::CTRL | Qt::Key_P),
-                                  QStyle::SP_FileDialogContentsView, &W::aNyomtatExecute);
+    QAction *nyomtat =
+        addCommand("aNyomtat", QStringLiteral("Nyomtat"), QStringLiteral("Nyomtat"),
+                   QKeySequence(Qt::CTRL | Qt::Key_P), IconRole::Print, &W::aNyomtatExecute);
     QAction *html =
         addCommand("aHtml", QStringLiteral("Html exp."), QStringLiteral("Html export"),
-                   QKeySequence(Qt::CTRL | Qt::Key_H), QStyle::SP_DriveNetIcon, &W::aHtmlExecute);
-    QAction *bezar = addCommand("aBezar", QStringLiteral("Bezár"), QStringLiteral("Bezár"),
-                                QKeySequence(Qt::CTRL | Qt::Key_F4), QStyle::SP_DialogCloseButton,
-                                &W::aBezarExecute);
+                   QKeySequence(Qt::CTRL | Qt::Key_H), IconRole::Html, &W::aHtmlExecute);
+    QAction *bezar =
+        addCommand("aBezar", QStringLiteral("Bezár"), QStringLiteral("Bezár"),
+                   QKeySequence(Qt::CTRL | Qt::Key_F4), IconRole::Close, &W::aBezarExecute);
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledgers/obligations.h"
+#include "shell/ui/icons.h"
 
 #include <QWidget>
 
@@ -37,6 +38,9 @@ public:
     // Reads the rows again, keeping the current row where it still is shown.
     void refresh();
 
+    // The design size, wider where the columns need it.
+    QSize sizeHint() const override;
+
 protected:
     using Editor = std::function<std::optional<int>(QWidget *, Database &, bool, int, int)>;
     using Printer =
@@ -59,7 +63,8 @@ protected:
 
 private:
     QAction *addCommand(const char *name, const QString &caption, const QString &hint,
-                        const QKeySequence &key, int icon, void (ObligationLedgerWindow::*slot)());
+                        const QKeySequence &key, IconRole icon,
+                        void (ObligationLedgerWindow::*slot)());
     void buildCommands();
     void buildGrid();
     void setColumnWidths();

@@ -4,44 +4,24 @@
 #include "foundation/prompt.h"
 #include "ledgers/ui/obligation_ledger_window.h"
 #include "ledgers/ui/type_catalogue_window.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
+#include "shell/ui/mdi_children.h"
 
 namespace kalmira {
 namespace {
 
 template <typename Window>
-Window *open(QMdiArea *area, Database &db, int tipus, const QString &caption)
+Window *open(QMdiArea *area, Database &db, int tipus, const QString &objectName,
+             const QString &caption)
 {
-    for (QMdiSubWindow *frame : area->subWindowList(QMdiArea::CreationOrder)) {
-        auto *window = qobject_cast<Window *>(frame->widget());
-        if (window && window->Tipus() == tipus) {
-            if (frame->isMinimized())
-                frame->showNormal();
-            area->setActiveSubWindow(frame);
-            window->refresh();
-            return window;
-        }
+    MdiChildren &children = MdiChildren::of(area);
+    if (auto *window = qobject_cast<Window *>(children.find(objectName, tipus))) {
+        children.bringForward(window);
+        window->refresh();
+        return window;
     }
     auto *window = new Window(db, tipus);
     window->setWindowTitle(caption);
-    QMdiSubWindow *frame = area->addSubWindow(window);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    // The frame's own close item would make Ctrl+F4 ambiguous, and so dead;
-    // the window's "Bezár" command answers it.
-    if (QMenu *menu = frame->systemMenu())
-        for (QAction *action : menu->actions())
-            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
-                action->setShortcuts({});
-    const QMargins frameMargins = frame->contentsMargins();
-    frame->resize(std::min(window->width() + frameMargins.left() + frameMargins.right(),
-                           area->viewport()->width()),
-                  std::min(window->height() + frameMargins.top() + frameMargins.bottom(),
-                           area->viewport()->height()));
-    window->show();
-    area->setActiveSubWindow(frame);
+    children.add(window, tipus);
     return window;
 }
 
@@ -49,12 +29,13 @@ Window *open(QMdiArea *area, Database &db, int tipus, const QString &caption)
 
 Tfrm_Ado *OpenAdo(QMdiArea *area, Database &db, int adotip, const QString &nev)
 {
-    return open<Tfrm_Ado>(area, db, adotip, QStringLiteral("Összesítés adókról: ") + nev);
+    return open<Tfrm_Ado>(area, db, adotip, QStringLiteral("frm_Ado"),
+                          QStringLiteral("Összesítés adókról: ") + nev);
 }
 
 Tfrm_Jarulek *OpenJarulek(QMdiArea *area, Database &db, int jarulektip, const QString &nev)
 {
-    return open<Tfrm_Jarulek>(area, db, jarulektip,
+    return open<Tfrm_Jarulek>(area, db, jarulektip, QStringLiteral("frm_Jarulek"),
                               QStringLiteral("Összesítés járulékokról: ") + nev);
 }
 

@@ -7,6 +7,7 @@
 #include "ledgers/ui/ledger_grid_delegate.h"
 #include "ledgers/ui/type_editor_dialog.h"
 #include "shell/ui/dialog_conventions.h"
+#include "shell/ui/icons.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -118,7 +118,7 @@ void TypeCatalogueWindow::buildCommands()
         QString caption;
         QString hint;
         QList<QKeySequence> keys;
-        QStyle::StandardPixmap icon;
+        IconRole icon;
         std::function<void()> run;
     };
     const Command commands[] = {
@@ -126,42 +126,42 @@ void TypeCatalogueWindow::buildCommands()
          QStringLiteral("Új sor"),
          QStringLiteral("Új sor"),
          {QKeySequence(Qt::Key_Insert)},
-         QStyle::SP_FileIcon,
+         IconRole::New,
          [this] { aUjExecute(); }},
         {"aSzerkeszt",
          QStringLiteral("Szerkeszt"),
          QStringLiteral("Szerkeszt"),
          {QKeySequence(Qt::Key_F2)},
-         QStyle::SP_FileDialogDetailedView,
+         IconRole::Edit,
          [this] { aSzerkesztExecute(); }},
         {"aTorol",
          m_side.deleteCaption,
          QStringLiteral("Sor törlése"),
          {QKeySequence(Qt::CTRL | Qt::Key_Delete)},
-         QStyle::SP_TrashIcon,
+         IconRole::Delete,
          [this] { aTorolExecute(); }},
         {"aKereso",
          QStringLiteral("Kereső"),
          QStringLiteral("Ugrás a keresőbe"),
          {QKeySequence(Qt::CTRL | Qt::Key_F)},
-         QStyle::SP_FileDialogContentsView,
+         IconRole::Search,
          [this] { aKeresoExecute(); }},
         {"aElfogad",
          QStringLiteral("Elfogad"),
          QStringLiteral("Elfogad"),
          {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-         QStyle::SP_DialogOkButton,
+         IconRole::Tick,
          [this] { QDialog::accept(); }},
         {"aBezar",
          QStringLiteral("Bezár"),
          QStringLiteral("Bezár"),
          {QKeySequence(Qt::Key_Escape)},
-         QStyle::SP_DialogCloseButton,
+         IconRole::Close,
          [this] { reject(); }},
     };
     QHash<QString, QAction *> actions;
     for (const Command &command : commands) {
-        auto *action = new QAction(style()->standardIcon(command.icon), command.caption, this);
+        auto *action = new QAction(kalmiraIcon(command.icon), command.caption, this);
         action->setObjectName(QString::fromLatin1(command.name));
         action->setToolTip(command.hint);
         action->setStatusTip(command.hint);

@@ -33,7 +33,8 @@ struct CommandHooks
 };
 
 // Fills the main window's hooks and registers its child windows
-// (MdiChildren::registerWindow, "frm_Bevetel" and "frm_Kiadas" for F6 and F9).
+// (MdiChildren::registerWindow, "frm_Bevetel" and "frm_Kiadas" for F6 and F9;
+// the tax and contribution ledgers of F7 and F8 through their type catalogues).
 // Called once when the main window is created.
 void wireCommands(Tfrm_Main &main);
 

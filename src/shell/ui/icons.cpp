@@ -58,6 +58,15 @@ const IconFile kIcons[] = {
     {IconRole::Cascade, "cascade", nullptr},
     {IconRole::TileHorizontal, "tile-horizontal", nullptr},
     {IconRole::TileVertical, "tile-vertical", nullptr},
+    {IconRole::New, "row-new", nullptr},
+    {IconRole::Edit, "row-edit", nullptr},
+    {IconRole::Delete, "row-delete", nullptr},
+    {IconRole::CloseQuarter, "close-quarter", nullptr},
+    {IconRole::Declare, "declare", nullptr},
+    {IconRole::Pay, "pay", nullptr},
+    {IconRole::Html, "html", nullptr},
+    {IconRole::Search, "search", nullptr},
+    {IconRole::Calculate, "calculate", nullptr},
 };
 
 const IconFile &entry(IconRole role)

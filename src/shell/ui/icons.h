@@ -40,6 +40,16 @@ enum class IconRole
     Cascade,
     TileHorizontal,
     TileVertical,
+    // Commands of the ledger windows and the type catalogues.
+    New,
+    Edit,
+    Delete,
+    CloseQuarter,
+    Declare,
+    Pay,
+    Html,
+    Search,
+    Calculate,
 };
 
 QList<IconRole> allIconRoles();

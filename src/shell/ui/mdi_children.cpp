@@ -17,6 +17,13 @@ const char *const kWindowEntryProperty = "kalmiraWindowEntry";
 
 } // namespace
 
+MdiChildren &MdiChildren::of(QMdiArea *area)
+{
+    if (auto *children = area->findChild<MdiChildren *>(QString(), Qt::FindDirectChildrenOnly))
+        return *children;
+    return *new MdiChildren(area);
+}
+
 MdiChildren::MdiChildren(QMdiArea *area) : QObject(area), m_area(area), m_viewport(area->viewport())
 {
     connect(area, &QMdiArea::subWindowActivated, this, &MdiChildren::changed);
@@ -94,6 +101,18 @@ void MdiChildren::add(QWidget *window, const QVariant &key, Kind kind)
     window->setProperty(kLedgerProperty, kind == Kind::Ledger);
     QMdiSubWindow *sub = m_area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Two owners of one shortcut make it ambiguous, and then neither acts.
+    if (QMenu *menu = sub->systemMenu())
+        for (QAction *action : menu->actions())
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
+                action->setShortcuts({});
+    // The frame's hint is the window's plus its borders and title; a window
+    // without a hint keeps the size it was given. QMdiArea bounds only
+    // windows that were never resized, so the rule is applied here for all.
+    QSize size = window->sizeHint().isValid() ? sub->sizeHint() : sub->size();
+    if (m_area->isVisible())
+        size = size.boundedTo(m_area->viewport()->size());
+    sub->resize(size);
     sub->show();
     m_area->setActiveSubWindow(sub);
 }

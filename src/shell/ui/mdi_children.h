@@ -16,7 +16,8 @@ namespace kalmira {
 // (or once per key, as a tax ledger per tax type) are found by their object
 // name and key and brought forward instead of being opened again. Windows of
 // other parts of the program register a factory under their object name;
-// the main window's commands open them by that name.
+// the main window's commands open them by that name. Every child window of
+// an MDI area goes through the one MdiChildren of that area (of()).
 class MdiChildren : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     };
 
     explicit MdiChildren(QMdiArea *area);
+    // The area's MdiChildren, made on first use.
+    static MdiChildren &of(QMdiArea *area);
 
     void registerWindow(const QString &objectName, Factory factory, Kind kind = Kind::Ledger);
     bool isRegistered(const QString &objectName) const;
@@ -41,22 +44,12 @@ public:
     // the one `make` creates, added as a child window and shown.
     QWidget *showSingle(const QString &objectName, const QVariant &key, const Factory &make,
                         Kind kind = Kind::Ledger);
-    template <class W>
-    W *showSingle(const QVariant &key, const std::function<W *()> &make, Kind kind = Kind::Ledger)
-    {
-        for (QWidget *window : windows())
-            if (auto *found = dynamic_cast<W *>(window); found && keyOf(window) == key) {
-                bringForward(window);
-                return found;
-            }
-        W *created = make();
-        add(created, key, kind);
-        return created;
-    }
 
     QWidget *find(const QString &objectName, const QVariant &key = {}) const;
     void bringForward(QWidget *window);
-    // Adds a window made elsewhere as a child window and shows it.
+    // Adds a window made elsewhere as a child window and shows it, as large
+    // as its sizeHint asks within the area. The frame gives up its own
+    // Ctrl+F4, which is the child windows' "Bezár".
     void add(QWidget *window, const QVariant &key = {}, Kind kind = Kind::Ledger);
 
     // The open child windows' own widgets, in the area's order.
