@@ -63,10 +63,10 @@ ObligationLedgerWindow::ObligationLedgerWindow(Database &db, const Side &side, i
                    settingsOf(*side.oldal, tipus, side.designSize)),
       m_side(side), m_tipus(tipus)
 {
-    // Flags of 20 pixels; the rest shares the width less the fixed part.
+    // Flags as wide as their titles; the rest shares the width less the fixed part.
     setupGrid(schema::table(side.oldal->table), columns(side.baseTitle),
-              {{20, 0},
-               {20, 0},
+              {{25, 0},
+               {25, 0},
                {0, 0.07},
                {0, 0.11},
                {0, 0.11},
@@ -77,7 +77,7 @@ ObligationLedgerWindow::ObligationLedgerWindow(Database &db, const Side &side, i
                {0, 0.11},
                {0, 0.11},
                {0, 0.11}},
-              73);
+              83);
     const QPixmap tick = kalmiraIcon(IconRole::Tick).pixmap(16, 16);
     grid()->cellDelegate()->setPictureColumn(ColBevallva, tick, QPixmap());
     grid()->cellDelegate()->setPictureColumn(ColKifizetve, tick, QPixmap());
