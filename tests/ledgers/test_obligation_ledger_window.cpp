@@ -165,7 +165,7 @@ private Q_SLOTS:
                                 paid,           u"|"_s,         u"Szűrés"_s, u"|"_s, u"Nyomtat"_s,
                                 u"Html exp."_s, u"|"_s,         u"Bezár"_s};
         QCOMPARE(captions(window->findChild<QToolBar *>(u"ToolBar1"_s)->actions()), order);
-        QCOMPARE(captions(window->popupMenu()->actions()), order);
+        QCOMPARE(captions(window->contextMenu()->actions()), order);
         const QList<std::tuple<QString, QString, QKeySequence>> commands{
             {u"aUj"_s, u"Új sor"_s, QKeySequence(Qt::Key_Insert)},
             {u"aSzerkeszt"_s, u"Szerkesztés"_s, QKeySequence(Qt::Key_F2)},

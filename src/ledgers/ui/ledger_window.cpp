@@ -24,9 +24,9 @@ QKeySequence LedgerWindow::aBezarKeys()
 }
 
 LedgerWindow::LedgerWindow(Database &db, const QString &objectName, const QString &caption,
-                           QWidget *parent)
-    : QWidget(parent), m_db(db), m_grid(new LedgerGrid(this)), m_toolBar(new QToolBar(this)),
-      m_menu(new QMenu(this))
+                           QWidget *parent, LedgerSettings settings)
+    : QWidget(parent), m_db(db), m_settings(std::move(settings)), m_grid(new LedgerGrid(this)),
+      m_toolBar(new QToolBar(this)), m_menu(new QMenu(this))
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -53,6 +53,8 @@ void LedgerWindow::setupGrid(const schema::Table &table, const QList<ModelColumn
                              const QList<LedgerGrid::Width> &widths, int widthBase)
 {
     m_model = new PagedTableModel(m_db, table, columns, this);
+    if (!m_settings.fixedFilter.isEmpty())
+        m_model->setBaseFilter(m_settings.fixedFilter, m_settings.fixedParams);
     m_grid->setLedgerModel(m_model);
     m_grid->setWidthRule(widths, widthBase);
     connect(m_model, &PagedTableModel::readFailed, this,
@@ -69,7 +71,7 @@ QSize LedgerWindow::sizeHint() const
     const int height =
         m_toolBar->sizeHint().height() + m_grid->horizontalHeader()->sizeHint().height() +
         rows * m_grid->verticalHeader()->defaultSectionSize() + 2 * m_grid->frameWidth();
-    return {m_grid->preferredWidth(), height};
+    return QSize(m_grid->preferredWidth(), height).expandedTo(m_settings.designSize);
 }
 
 QAction *LedgerWindow::addCommand(const char *name, const QString &caption, const QString &hint,
@@ -190,6 +192,11 @@ void LedgerWindow::Nyomtatas(const std::function<void(const QString &, const QSt
 {
     QString tol = idoszakOf(Clock::today());
     QString ig = tol;
+    if (m_settings.printPeriod == LedgerSettings::PrintPeriod::ThisYear) {
+        const QString ev = QString::number(Clock::today().year());
+        tol = ev + QStringLiteral("01");
+        ig = ev + QStringLiteral("12");
+    }
     if (InputIdoszak(tol, ig))
         report(tol, ig);
 }

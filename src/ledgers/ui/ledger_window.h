@@ -19,10 +19,28 @@ namespace kalmira {
 
 class Database;
 
-// What the income and expense ledger windows share: a toolbar over a
-// read-only grid on one ledger table, a context menu, the period filter,
-// delete with renumbering, the period question of printing and closing.
-// Each command's slot catches what the storage throws and shows it.
+// What sets one ledger window apart from another.
+struct LedgerSettings
+{
+    enum class PrintPeriod
+    {
+        ThisMonth,
+        ThisYear // January to December of this year
+    };
+    // Rows outside it never show, whatever the period filter: the ledger
+    // of one type in a table shared by all types.
+    QString fixedFilter;
+    QVariantMap fixedParams;
+    PrintPeriod printPeriod = PrintPeriod::ThisMonth;
+    // The least size the window opens at.
+    QSize designSize;
+};
+
+// What every ledger window shares: a toolbar over a read-only grid on one
+// ledger table, a context menu, the period filter, delete with renumbering,
+// the period question of printing and closing. Each command's slot catches
+// what the storage throws and shows it. What sets one ledger apart from
+// another is in LedgerSettings.
 class LedgerWindow : public QWidget
 {
     Q_OBJECT
@@ -43,7 +61,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    LedgerWindow(Database &db, const QString &objectName, const QString &caption, QWidget *parent);
+    LedgerWindow(Database &db, const QString &objectName, const QString &caption, QWidget *parent,
+                 LedgerSettings settings = {});
 
     void setupGrid(const schema::Table &table, const QList<ModelColumn> &columns,
                    const QList<LedgerGrid::Width> &widths, int widthBase);
@@ -69,6 +88,7 @@ private:
     void sortBy(int column);
 
     Database &m_db;
+    LedgerSettings m_settings;
     LedgerGrid *m_grid;
     PagedTableModel *m_model = nullptr;
     QToolBar *m_toolBar;

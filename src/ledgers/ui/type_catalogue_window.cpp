@@ -4,7 +4,7 @@
 #include "foundation/prompt.h"
 #include "foundation/schema.h"
 #include "ledgers/paged_table_model.h"
-#include "ledgers/ui/ledger_grid_delegate.h"
+#include "ledgers/ui/ledger_grid.h"
 #include "ledgers/ui/type_editor_dialog.h"
 #include "shell/ui/dialog_conventions.h"
 #include "shell/ui/icons.h"
@@ -76,7 +76,7 @@ TypeCatalogueWindow::TypeCatalogueWindow(Database &db, const Side &side, QWidget
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setModel(m_model);
-    m_grid->setItemDelegate(new LedgerGridDelegate(m_model, {}, m_grid));
+    m_grid->setItemDelegate(new LedgerCellDelegate(m_grid));
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
